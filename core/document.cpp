@@ -2,18 +2,30 @@
 
 #include "core/programfolder.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
+
+int32_t truncToInt32(double v)
+{
+    // Values from damaged files must not overflow the conversion.
+    if (std::isnan(v))
+        return 0;
+    constexpr double lo = std::numeric_limits<int32_t>::min();
+    constexpr double hi = std::numeric_limits<int32_t>::max();
+    return int32_t(std::trunc(std::clamp(v, lo, hi)));
+}
 
 int32_t Tobs::toPixels(int32_t v) const
 {
     const double px = scale_->UsePrintScale ? double(v) * scale_->PrintScale
                                             : double(v) * scale_->ZoomFactor / scale_->DocUnitsPerPixel;
-    return int32_t(std::trunc(px));
+    return truncToInt32(px);
 }
 
 int32_t Tobs::fromScreenPixels(int32_t p) const
 {
-    return int32_t(std::trunc(double(p) / scale_->ZoomFactor * scale_->DocUnitsPerPixel));
+    return truncToInt32(double(p) / scale_->ZoomFactor * scale_->DocUnitsPerPixel);
 }
 
 void Tobs::release()
@@ -93,18 +105,18 @@ void Document::clearall()
 
 void Document::sizePasteboardFromTicketType()
 {
-    PasteboardWidth = int32_t(std::trunc(ticketType.CardWidth * 3.0 * 20000 / 25.39995));
-    PasteboardHeight = int32_t(std::trunc(ticketType.CardHeight * 3.0 * 20000 / 25.39995));
+    PasteboardWidth = truncToInt32(ticketType.CardWidth * 3.0 * 20000 / 25.39995);
+    PasteboardHeight = truncToInt32(ticketType.CardHeight * 3.0 * 20000 / 25.39995);
 }
 
 int32_t Document::surfaceWidth() const
 {
-    return int32_t(std::trunc(PasteboardWidth * scale.ZoomFactor / scale.DocUnitsPerPixel));
+    return truncToInt32(PasteboardWidth * scale.ZoomFactor / scale.DocUnitsPerPixel);
 }
 
 int32_t Document::surfaceHeight() const
 {
-    return int32_t(std::trunc(PasteboardHeight * scale.ZoomFactor / scale.DocUnitsPerPixel));
+    return truncToInt32(PasteboardHeight * scale.ZoomFactor / scale.DocUnitsPerPixel);
 }
 
 QString Document::windowCaption() const

@@ -151,5 +151,8 @@ public:
     void releaseBackground();
 };
 
+// Trunc toward zero, saturating at the int32 range (NaN gives 0).
+int32_t truncToInt32(double v);
+
 // Millimetres to DocUnits.
 inline double mmToDocUnits(double mm) { return mm * DocUnitsPerInch / MmPerInch; }

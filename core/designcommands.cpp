@@ -1,0 +1,130 @@
+#include "core/designcommands.h"
+
+#include "core/designfile.h"
+#include "core/document.h"
+#include "core/programfolder.h"
+#include "core/prompts.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace DesignCommands {
+
+bool Saveit(Document &doc, const QString &path)
+{
+    // The old file is replaced only once the new content is completely written.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        showMessage(QStringLiteral("Fehler: Datei konnte nicht erstellt werden"),
+                    QStringLiteral("Beim Erstellen der Datei ist ein Fehler aufgetreten!"),
+                    MsgIcon::Information, MsgOk);
+        return false;
+    }
+    const QByteArray bytes = writeDesign(doc);
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        showMessage(QStringLiteral("Fehler: Datei konnte nicht geschrieben werden"),
+                    QStringLiteral("Beim Schreiben der Datei ist ein Fehler aufgetreten (%1). "
+                                   "Die Eintrittskarte wurde nicht gespeichert.")
+                        .arg(reason),
+                    MsgIcon::Information, MsgOk);
+        return false;
+    }
+    doc.CurrentFileName = path;
+    return true;
+}
+
+bool SaveItemClick(Document &doc)
+{
+    if (!doc.CurrentFileName.isEmpty())
+        return Saveit(doc, doc.CurrentFileName);
+    return Speichernunter1Click(doc);
+}
+
+static bool existsForReadWrite(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadWrite | QIODevice::ExistingOnly);
+}
+
+bool Speichernunter1Click(Document &doc)
+{
+    const QString path = askSaveFileName(QStringLiteral("Speichern unter"), FileFilter, ProgramFolder(),
+                                         QStringLiteral("etr"));
+    if (path.isEmpty())
+        return false;
+    if (existsForReadWrite(path)) {
+        const int answer = showMessage(QStringLiteral("Vorhandene Datei Überschreiben?"),
+                                       QStringLiteral("Die Datei existiert schon, soll Sie überschrieben werden?"),
+                                       MsgIcon::Question, MsgYes | MsgNo);
+        if (answer != MsgYes)
+            return false;
+    }
+    return Saveit(doc, path);
+}
+
+bool askSaveFirst(Document &doc, const QString &caption)
+{
+    const int answer = showMessage(caption, QStringLiteral("Wollen Sie vorher speichern?"), MsgIcon::Question,
+                                   MsgYes | MsgNo | MsgCancel);
+    if (answer == MsgYes)
+        return SaveItemClick(doc);
+    return answer == MsgNo;
+}
+
+OpenOutcome OpenItNow(Document &doc, const QString &path)
+{
+    if (doc.pool.hasElements() && !askSaveFirst(doc, QStringLiteral("Eintrittskarte öffnen")))
+        return OpenOutcome::Cancelled;
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        showMessage(QStringLiteral("Fehler: Datei konnte nicht geöffnet werden"),
+                    QStringLiteral("Beim Öffnen der Datei ist ein Fehler aufgetreten!"), MsgIcon::Information,
+                    MsgOk);
+        return OpenOutcome::Failed;
+    }
+    const QByteArray bytes = file.readAll();
+    file.close();
+
+    const DesignReadResult result = readDesign(bytes, doc, QFileInfo(path).absolutePath() + QLatin1Char('/'));
+    switch (result.status) {
+    case DesignReadResult::Status::BadMagic:
+        showMessage(QStringLiteral("Dateikennung falsch"),
+                    QStringLiteral("Die Datei ist keine Eintrittskarte im Format von %1!")
+                        .arg(QString::fromLatin1(ProgramTitle)),
+                    MsgIcon::Information, MsgOk);
+        return OpenOutcome::Failed;
+    case DesignReadResult::Status::DamagedHeader:
+        showMessage(QStringLiteral("Fehler: Datei beschädigt"),
+                    QStringLiteral("Beim Öffnen der Datei ist ein Fehler aufgetreten! Die Datei ist "
+                                   "unvollständig; die Eintrittskarte bleibt unverändert."),
+                    MsgIcon::Information, MsgOk);
+        return OpenOutcome::Failed;
+    case DesignReadResult::Status::DamagedRecords:
+        // The card stays untitled so that saving cannot overwrite the damaged
+        // file with the part that could be read.
+        showMessage(QStringLiteral("Fehler: Datei beschädigt"),
+                    QStringLiteral("Beim Öffnen der Datei ist ein Fehler aufgetreten! Die Datei ist "
+                                   "beschädigt oder unvollständig; nur die lesbaren Objekte wurden geladen."),
+                    MsgIcon::Information, MsgOk);
+        return OpenOutcome::Opened;
+    case DesignReadResult::Status::Ok:
+        break;
+    }
+    doc.CurrentFileName = path;
+    return OpenOutcome::Opened;
+}
+
+OpenOutcome OpenItemClick(Document &doc)
+{
+    const QString path = askOpenFileName(QStringLiteral("Öffnen"), FileFilter, ProgramFolder(),
+                                         QStringLiteral(".etr"));
+    if (path.isEmpty())
+        return OpenOutcome::Cancelled;
+    return OpenItNow(doc, path);
+}
+
+}

@@ -1,0 +1,335 @@
+#include "ui/Sdimain.h"
+
+#include "core/designcommands.h"
+#include "core/programfolder.h"
+#include "core/prompts.h"
+#include "core/tickettype.h"
+#include "ui/AboutBoxUnit.h"
+#include "ui/EditorPage.h"
+#include "ui/EventsPage.h"
+#include "ui/NewETypFUnit.h"
+#include "ui/PrintPage.h"
+#include "ui/SettingsPage.h"
+#include "ui/TemplatePage.h"
+#include "ui/modal.h"
+#include "ui/neuunit.h"
+#include "ui/promptdialogs.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QScreen>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QDateTime>
+#include <QRandomGenerator>
+
+bool TSDIAppForm::ExitConfirmed = false;
+
+static const char PlacementKey[] = "TSDIAppForm.Placement";
+
+TSDIAppForm::TSDIAppForm(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("TSDIAppForm"));
+    FormCreate();
+}
+
+TSDIAppForm::~TSDIAppForm()
+{
+    // FormDestroy: the event database is stored; the pool and the background
+    // picture are released with the document.
+    storeSettings();
+    eventsPage_->saveAllNames();
+}
+
+void TSDIAppForm::FormCreate()
+{
+    QRandomGenerator::global()->seed(quint32(QDateTime::currentMSecsSinceEpoch()));
+    installDialogPrompts(this);
+    buildPages();
+    buildMenus();
+
+    newETypForm_ = new TNewETypForm(this);
+    neuForm_ = new TneuForm(newETypForm_, &doc_.ticketType, this);
+    aboutBox_ = new TAboutBox(this);
+
+    doc_.ticketType = EttTyp::startupType();
+    showTicketTypeSummary();
+    doc_.scale.ZoomFactor = 1.0;
+    const int dpi = screen() ? int(screen()->logicalDotsPerInchX()) : 96;
+    doc_.scale.DocUnitsPerPixel = double(20000 / std::max(1, dpi));
+    doc_.BackgroundMode = -1;
+    doc_.clearall();
+    updateCaption();
+    doc_.sizePasteboardFromTicketType();
+    editorPage_->sizeSurface();
+    editorPage_->repaintSurface();
+
+    eventsPage_->formCreate();
+    settingsPage_->generateIfEmpty();
+
+    Timer2 = new QTimer(this);
+    Timer2->setSingleShot(true);
+    Timer2->setInterval(100);
+    connect(Timer2, &QTimer::timeout, this, &TSDIAppForm::Timer2Timer);
+    resize(1000, 720);
+}
+
+void TSDIAppForm::buildPages()
+{
+    PageControl1 = new QTabWidget;
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    eventsPage_ = new EventsPage(this);
+    templatePage_ = new TemplatePage;
+    editorPage_ = new EditorPage(this);
+    printPage_ = new PrintPage(this);
+    settingsPage_ = new SettingsPage(this);
+    PageControl1->addTab(eventsPage_, QStringLiteral("Veranstaltungen"));
+    PageControl1->addTab(templatePage_, QStringLiteral("Vorlagen Assistent"));
+    PageControl1->addTab(editorPage_, QStringLiteral("Editor"));
+    PageControl1->addTab(printPage_, QStringLiteral("Drucken"));
+    PageControl1->addTab(settingsPage_, QStringLiteral("Einstellungen/Sitzplätze"));
+    PageControl1->setTabVisible(PageControl1->indexOf(templatePage_), false);
+    PageControl1->setCurrentWidget(eventsPage_);
+
+    auto *infoPanel = new QWidget;
+    infoPanel->setObjectName(QStringLiteral("InfoPanelArea"));
+    InfoPanel = new QLabel;
+    InfoPanel->setObjectName(QStringLiteral("InfoPanel"));
+    ProgressBar1 = new QProgressBar;
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setRange(0, 100);
+    ProgressBar1->setValue(0);
+    ProgressBar1->setMaximumWidth(200);
+    auto *infoLayout = new QHBoxLayout(infoPanel);
+    infoLayout->setContentsMargins(6, 2, 6, 2);
+    infoLayout->addWidget(InfoPanel, 1);
+    infoLayout->addWidget(ProgressBar1);
+
+    auto *central = new QWidget;
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(PageControl1, 1);
+    layout->addWidget(infoPanel);
+    setCentralWidget(central);
+    statusBar()->setObjectName(QStringLiteral("StatusBar"));
+}
+
+QAction *TSDIAppForm::menuItem(QMenu *menu, const QString &caption, const QString &hint, const char *name)
+{
+    QAction *a = menu->addAction(caption);
+    a->setObjectName(QLatin1String(name));
+    a->setStatusTip(hint);
+    return a;
+}
+
+void TSDIAppForm::buildMenus()
+{
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&Datei"));
+    connect(menuItem(file, QStringLiteral("&Neu..."), QStringLiteral("Neue Datei erstellen"), "Neu1"),
+            &QAction::triggered, this, &TSDIAppForm::Neu1Click);
+    connect(menuItem(file, QStringLiteral("Ö&ffnen..."), QStringLiteral("Öffnet eine Visitenkarte"), "OpenItem"),
+            &QAction::triggered, this, &TSDIAppForm::OpenItemClick);
+    connect(menuItem(file, QStringLiteral("&Speichern"), QStringLiteral("Speichert die Vistenkarte"), "SaveItem"),
+            &QAction::triggered, this, [this] { SaveItemClick(); });
+    connect(menuItem(file, QStringLiteral("Speichern &unter..."), QStringLiteral("Speichert die Visitenkarte unter einem neuen Namen"), "SaveAs"),
+            &QAction::triggered, this, [this] { Speichernunter1Click(); });
+    file->addSeparator();
+    // Scanning and printing are wired by their own modules; until then the items are disabled.
+    menuItem(file, QStringLiteral("Scanner auswählen..."), QStringLiteral("Läßt sie den aktiven Scanner auswählen"), "ScannerSelectItem")->setEnabled(false);
+    menuItem(file, QStringLiteral("Bild einscannen..."), QStringLiteral("Läßt sie ein Bild einscannen und speichern"), "ScanItem")->setEnabled(false);
+    file->addSeparator();
+    QAction *setup = menuItem(file, QStringLiteral("Drucker &einrichten..."), QStringLiteral("Richtet den Drucker ein"), "PrintSetupItem");
+    setup->setShortcut(QKeySequence(QStringLiteral("Ctrl+E")));
+    setup->setEnabled(false);
+    menuItem(file, QStringLiteral("Drucker &kalibrieren..."), QStringLiteral("Kalibriert den Drucker"), "Druckerkalibrieren1")->setEnabled(false);
+    QAction *print = menuItem(file, QStringLiteral("&Drucken..."), QStringLiteral("Druckt die Visitenkarte"), "PrintItem");
+    print->setShortcut(QKeySequence(QStringLiteral("Ctrl+D")));
+    print->setEnabled(false);
+    file->addSeparator();
+    connect(menuItem(file, QStringLiteral("&Beenden"), QStringLiteral("Beendet das Programm"), "ExitItem"),
+            &QAction::triggered, this, &TSDIAppForm::ExitItemClick);
+
+    QMenu *settings = menuBar()->addMenu(QStringLiteral("&Einstellungen"));
+    QAction *background = menuItem(settings, QStringLiteral("&Hintergrundbild..."), QStringLiteral("Ändert die Einstellungen des Hintergrundbildes"), "Hintergrundbild1");
+    background->setShortcut(QKeySequence(QStringLiteral("Ctrl+H")));
+    background->setEnabled(false);
+    connect(menuItem(settings, QStringLiteral("Eintrittskartenformat..."), QStringLiteral("Verändert die Einstellungen der Größe und der Abstände"), "Etikettenformat1"),
+            &QAction::triggered, this, &TSDIAppForm::Etikettenformat1Click);
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("&Hilfe"));
+    connect(menuItem(help, QStringLiteral("Inf&o..."), QStringLiteral("Zeigt Informationen über das Programm"), "Info1"),
+            &QAction::triggered, this, &TSDIAppForm::InfoClick);
+}
+
+void TSDIAppForm::showAtKeptPlacement()
+{
+    QSettings settings;
+    const QByteArray placement = settings.value(QLatin1String(PlacementKey)).toByteArray();
+    if (placement.isEmpty() || !restoreGeometry(placement)) {
+        if (QScreen *s = screen())
+            move(s->availableGeometry().center() - rect().center());
+    }
+    show();
+}
+
+void TSDIAppForm::showEvent(QShowEvent *event)
+{
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        FormShow();
+    }
+    QMainWindow::showEvent(event);
+}
+
+void TSDIAppForm::FormShow()
+{
+    eventsPage_->ChangeAktName();
+}
+
+bool TSDIAppForm::event(QEvent *e)
+{
+    if (e->type() == QEvent::WindowActivate)
+        FormActivate();
+    return QMainWindow::event(e);
+}
+
+void TSDIAppForm::FormActivate()
+{
+    if (StartupNewDone || StartupArmed)
+        return;
+    StartupArmed = true;
+    Timer2->start();
+}
+
+void TSDIAppForm::Timer2Timer()
+{
+    Timer2->stop();
+    AutoTemplate = true;
+    Neu1Click();
+    AutoTemplate = false;
+    StartupNewDone = true;
+}
+
+void TSDIAppForm::Neu1Click()
+{
+    if (StartupNewDone && !DesignCommands::askSaveFirst(doc_, QStringLiteral("Neue Eintrittskarte")))
+        return;
+    if (runModal(*neuForm_) != QDialog::Accepted)
+        return;
+    doc_.clearall();
+    updateCaption();
+    showTicketTypeSummary();
+    doc_.sizePasteboardFromTicketType();
+    editorPage_->sizeSurface();
+    editorPage_->centreSurface();
+    bool placeLayout = AutoTemplate;
+    if (!AutoTemplate)
+        placeLayout = showMessage(QStringLiteral("Vorlage"), QStringLiteral("Wollen Sie die Vorlage für neue Karten laden?"),
+                                  MsgIcon::Question, MsgYes | MsgNo | MsgCancel)
+            == MsgYes;
+    if (placeLayout && defaultLayout_)
+        defaultLayout_(doc_);
+    repaintViews();
+}
+
+void TSDIAppForm::OpenItemClick()
+{
+    if (DesignCommands::OpenItemClick(doc_) == DesignCommands::OpenOutcome::Opened)
+        documentReplaced();
+}
+
+void TSDIAppForm::OpenItNow(const QString &path)
+{
+    if (DesignCommands::OpenItNow(doc_, path) == DesignCommands::OpenOutcome::Opened)
+        documentReplaced();
+}
+
+bool TSDIAppForm::SaveItemClick()
+{
+    const bool saved = DesignCommands::SaveItemClick(doc_);
+    updateCaption();
+    return saved;
+}
+
+bool TSDIAppForm::Speichernunter1Click()
+{
+    const bool saved = DesignCommands::Speichernunter1Click(doc_);
+    updateCaption();
+    return saved;
+}
+
+void TSDIAppForm::documentReplaced()
+{
+    updateCaption();
+    showTicketTypeSummary();
+    editorPage_->sizeSurface();
+    repaintViews();
+    editorPage_->centreSurface();
+}
+
+void TSDIAppForm::ExitItemClick()
+{
+    if (!DesignCommands::askSaveFirst(doc_, QStringLiteral("Programm beenden"))) {
+        updateCaption();
+        return;
+    }
+    ExitConfirmed = true;
+    close();
+}
+
+void TSDIAppForm::closeEvent(QCloseEvent *event)
+{
+    if (!ExitConfirmed && !DesignCommands::askSaveFirst(doc_, QStringLiteral("Programm beenden"))) {
+        updateCaption();
+        event->ignore();
+        return;
+    }
+    storeSettings();
+    event->accept();
+}
+
+void TSDIAppForm::Etikettenformat1Click()
+{
+    newETypForm_->setFields(TicketTypeFields::fromType(doc_.ticketType));
+    if (runModal(*newETypForm_) != QDialog::Accepted)
+        return;
+    newETypForm_->fields().applyTo(doc_.ticketType);
+    showTicketTypeSummary();
+    doc_.sizePasteboardFromTicketType();
+    editorPage_->sizeSurface();
+    repaintViews();
+}
+
+void TSDIAppForm::InfoClick()
+{
+    runModal(*aboutBox_);
+}
+
+void TSDIAppForm::showTicketTypeSummary()
+{
+    InfoPanel->setText(ticketTypeSummary(doc_.ticketType));
+}
+
+void TSDIAppForm::repaintViews()
+{
+    editorPage_->repaintSurface();
+    printPage_->repaintPreview();
+}
+
+void TSDIAppForm::updateCaption()
+{
+    setWindowTitle(doc_.windowCaption());
+}
+
+void TSDIAppForm::storeSettings()
+{
+    QSettings settings;
+    settings.setValue(QLatin1String(PlacementKey), saveGeometry());
+}

@@ -1,0 +1,101 @@
+#pragma once
+// TSDIAppForm: the main window. It owns the document and every page and
+// dialog, and forwards the user's commands to the subsystems.
+#include "core/document.h"
+
+#include <QMainWindow>
+#include <functional>
+
+class EditorPage;
+class EventsPage;
+class PrintPage;
+class QAction;
+class QLabel;
+class QProgressBar;
+class QTabWidget;
+class QTimer;
+class SettingsPage;
+class TAboutBox;
+class TNewETypForm;
+class TemplatePage;
+class TneuForm;
+
+class TSDIAppForm : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TSDIAppForm(QWidget *parent = nullptr);
+    ~TSDIAppForm() override;
+
+    // Shows the window at its kept placement, centred the first time.
+    void showAtKeptPlacement();
+
+    Document &document() { return doc_; }
+    EventsPage *eventsPage() const { return eventsPage_; }
+    SettingsPage *settingsPage() const { return settingsPage_; }
+    EditorPage *editorPage() const { return editorPage_; }
+    PrintPage *printPage() const { return printPage_; }
+    TemplatePage *templatePage() const { return templatePage_; }
+    TneuForm *neuForm() const { return neuForm_; }
+    TNewETypForm *newETypForm() const { return newETypForm_; }
+    QTabWidget *pages() const { return PageControl1; }
+    QLabel *infoPanel() const { return InfoPanel; }
+    QProgressBar *progressBar() const { return ProgressBar1; }
+
+    // The default layout for new cards; placed by the new-card command when set.
+    void setDefaultLayout(std::function<void(Document &)> layout) { defaultLayout_ = std::move(layout); }
+
+    // Commands.
+    void Neu1Click();
+    void OpenItemClick();
+    bool SaveItemClick();
+    bool Speichernunter1Click();
+    void OpenItNow(const QString &path);
+    void ExitItemClick();
+    void Etikettenformat1Click();
+    void InfoClick();
+
+    // Window events, also reachable for tests.
+    void FormActivate();
+    void Timer2Timer();
+
+    // Refreshes caption, status line, editor size and both views after the
+    // document was replaced.
+    void documentReplaced();
+    void showTicketTypeSummary();
+    void repaintViews();
+
+    bool StartupArmed = false;
+    bool StartupNewDone = false;
+    bool AutoTemplate = false;
+    static bool ExitConfirmed;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool event(QEvent *event) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+    void buildMenus();
+    void buildPages();
+    QAction *menuItem(QMenu *menu, const QString &caption, const QString &hint, const char *name);
+    void storeSettings();
+    void updateCaption();
+
+    Document doc_;
+    QTabWidget *PageControl1 = nullptr;
+    QLabel *InfoPanel = nullptr;
+    QProgressBar *ProgressBar1 = nullptr;
+    EventsPage *eventsPage_ = nullptr;
+    TemplatePage *templatePage_ = nullptr;
+    EditorPage *editorPage_ = nullptr;
+    PrintPage *printPage_ = nullptr;
+    SettingsPage *settingsPage_ = nullptr;
+    TNewETypForm *newETypForm_ = nullptr;
+    TneuForm *neuForm_ = nullptr;
+    TAboutBox *aboutBox_ = nullptr;
+    QTimer *Timer2 = nullptr;
+    bool shownOnce_ = false;
+    std::function<void(Document &)> defaultLayout_;
+};
