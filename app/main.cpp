@@ -1,5 +1,6 @@
 // The program: one main window with its dialogs.
 #include "ui/Sdimain.h"
+#include "ui/promptdialogs.h"
 
 #include <QApplication>
 
@@ -10,6 +11,7 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Quorvantis-Pelladromika"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quorvantis-Pelladromika"));
     TSDIAppForm window;
+    installDialogPrompts(&window);
     window.showAtKeptPlacement();
     return app.exec();
 }

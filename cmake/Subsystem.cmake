@@ -22,6 +22,5 @@ function(pd_test_suite name)
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;PD_SOURCE_DIR=${CMAKE_SOURCE_DIR};PD_BINARY_DIR=${CMAKE_BINARY_DIR}"
-               TIMEOUT 120)
+    PROPERTIES TIMEOUT 120)
 endfunction()

@@ -70,6 +70,15 @@ QString askSaveFileName(const QString &caption, const QString &filter, const QSt
     return askFile(Prompt::Kind::SaveFile, caption, filter, directory, defaultSuffix, fileName);
 }
 
+PromptAnswer askSaveFile(Prompt request)
+{
+    request.kind = Prompt::Kind::SaveFile;
+    PromptAnswer a = handler()(request);
+    if (a.fileName.isEmpty())
+        a.button = MsgCancel;
+    return a;
+}
+
 QString toDialogFilter(const QString &programFilter)
 {
     const QStringList parts = programFilter.split(QLatin1Char('|'));

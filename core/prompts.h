@@ -27,11 +27,14 @@ struct Prompt {
     QString defaultSuffix;
     QString directory;
     QString fileName;     // preset name
+    int filterIndex = 1;  // 1-based filter entry selected when the dialog opens
+    bool confirmOverwrite = false;   // save dialogs: ask before replacing an existing file
 };
 
 struct PromptAnswer {
     int button = MsgCancel;   // the button pressed; MsgOk for an accepted file dialog
     QString fileName;         // chosen file, empty when cancelled
+    int filterIndex = 1;      // 1-based filter entry chosen in a file dialog
 };
 
 using PromptHandler = std::function<PromptAnswer(const Prompt &)>;
@@ -46,6 +49,11 @@ QString askOpenFileName(const QString &caption, const QString &filter, const QSt
                         const QString &defaultSuffix = {});
 QString askSaveFileName(const QString &caption, const QString &filter, const QString &directory,
                         const QString &defaultSuffix = {}, const QString &fileName = {});
+
+// A save dialog described in full (title, filter, preselected entry, overwrite
+// question); the answer holds the chosen file (empty when cancelled) and the
+// 1-based filter entry the user left selected.
+PromptAnswer askSaveFile(Prompt request);
 
 // Converts a program filter ("Desc|*.a;*.b|Desc2|*.c") into the form of the toolkit's
 // file dialogs ("Desc (*.a *.b);;Desc2 (*.c)").

@@ -6,6 +6,7 @@
 #include "render/placeholders.h"
 #include "render/raster.h"
 #include "ui/NewAdrFUnit.h"
+#include "ui/SettingsPage.h"
 #include "ui/Sdimain.h"
 #include "ui/TemplatePage.h"
 #include "ui/modal.h"
@@ -44,7 +45,8 @@ public:
         verticalHeader()->setMinimumSectionSize(GridRowHeight);
         verticalHeader()->setDefaultSectionSize(GridRowHeight);
         setColumnWidth(0, CaptionColumnWidth);
-        setEditTriggers(QAbstractItemView::AllEditTriggers);
+        setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked
+                        | QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
         const QBrush fixedBrush = palette().button();
         auto fixed = [&](int row, int column, const QString &text) {
             auto *item = new QTableWidgetItem(text);
@@ -66,9 +68,13 @@ public:
     {
         if (state() != QAbstractItemView::EditingState)
             return;
-        QWidget *editor = QApplication::focusWidget();
-        if (!editor || !viewport()->isAncestorOf(editor))
-            editor = indexWidget(currentIndex());
+        // The open editor is the visible child of the viewport (closed ones may
+        // linger until deleted).
+        QWidget *editor = nullptr;
+        for (QWidget *child : viewport()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (child->isVisible())
+                editor = child;
+        }
         if (!editor)
             return;
         commitData(editor);
@@ -472,4 +478,14 @@ void EventsPage::showSession()
     syncing_ = false;
     if (session_.LogoReloadPending && PageControl2->currentWidget() == LogoPage)
         PaintBox3->update();
+}
+
+PlaceholderInputs currentPlaceholderInputs(const TSDIAppForm &form)
+{
+    PlaceholderInputs inputs;
+    if (form.eventsPage())
+        form.eventsPage()->fillPlaceholderInputs(inputs);
+    if (form.settingsPage())
+        form.settingsPage()->fillPlaceholderInputs(inputs);
+    return inputs;
 }

@@ -89,3 +89,9 @@ private:
     DibImage logo_;
     bool syncing_ = false;
 };
+
+// The placeholder inputs of the main window as they stand: the current event's
+// values and labels from this page, ticket-number text, seat switch and seat
+// list from the page "Einstellungen/Sitzplätze". The renderer's callers put
+// them into CardRenderInputs::placeholders before every drawing.
+PlaceholderInputs currentPlaceholderInputs(const TSDIAppForm &form);

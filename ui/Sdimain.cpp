@@ -1,19 +1,20 @@
 #include "ui/Sdimain.h"
 
 #include "core/designcommands.h"
+#include "core/programrandom.h"
 #include "core/programfolder.h"
 #include "core/prompts.h"
 #include "core/tickettype.h"
 #include "ui/AboutBoxUnit.h"
 #include "ui/EditorPage.h"
 #include "ui/EventsPage.h"
+#include "ui/KeptSettings.h"
 #include "ui/NewETypFUnit.h"
 #include "ui/PrintPage.h"
 #include "ui/SettingsPage.h"
 #include "ui/TemplatePage.h"
 #include "ui/modal.h"
 #include "ui/neuunit.h"
-#include "ui/promptdialogs.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -27,7 +28,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QDateTime>
-#include <QRandomGenerator>
+
 
 bool TSDIAppForm::ExitConfirmed = false;
 
@@ -49,8 +50,7 @@ TSDIAppForm::~TSDIAppForm()
 
 void TSDIAppForm::FormCreate()
 {
-    QRandomGenerator::global()->seed(quint32(QDateTime::currentMSecsSinceEpoch()));
-    installDialogPrompts(this);
+    seedProgramRandom(quint32(QDateTime::currentMSecsSinceEpoch()));
     buildPages();
     buildMenus();
 
@@ -183,6 +183,8 @@ void TSDIAppForm::showEvent(QShowEvent *event)
 {
     if (!shownOnce_) {
         shownOnce_ = true;
+        // The kept control values come back before the window's own show step.
+        restoreKeptSettings(this);
         FormShow();
     }
     QMainWindow::showEvent(event);
@@ -332,4 +334,5 @@ void TSDIAppForm::storeSettings()
 {
     QSettings settings;
     settings.setValue(QLatin1String(PlacementKey), saveGeometry());
+    storeKeptSettings(this);
 }

@@ -49,13 +49,16 @@ int showBox(QWidget *owner, const Prompt &p)
     return buttons.empty() ? MsgOk : buttons.back().second;
 }
 
-QString showFileDialog(QWidget *owner, const Prompt &p)
+QString showFileDialog(QWidget *owner, const Prompt &p, int *filterIndex = nullptr)
 {
     QFileDialog dialog(owner, p.caption, p.directory, toDialogFilter(p.filter));
+    const QStringList filters = dialog.nameFilters();
+    if (p.filterIndex >= 1 && p.filterIndex <= filters.size())
+        dialog.selectNameFilter(filters.at(p.filterIndex - 1));
     dialog.setAcceptMode(p.kind == Prompt::Kind::SaveFile ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(p.kind == Prompt::Kind::SaveFile ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     // The program asks itself before overwriting.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !p.confirmOverwrite);
     QString suffix = p.defaultSuffix;
     if (suffix.startsWith(QLatin1Char('.')))
         suffix.remove(0, 1);
@@ -64,6 +67,8 @@ QString showFileDialog(QWidget *owner, const Prompt &p)
         dialog.selectFile(p.fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
+    if (filterIndex)
+        *filterIndex = int(filters.indexOf(dialog.selectedNameFilter())) + 1;
     return dialog.selectedFiles().first();
 }
 }
@@ -76,7 +81,7 @@ void installDialogPrompts(QWidget *owner)
         if (p.kind == Prompt::Kind::Message) {
             a.button = showBox(guard, p);
         } else {
-            a.fileName = showFileDialog(guard, p);
+            a.fileName = showFileDialog(guard, p, &a.filterIndex);
             a.button = a.fileName.isEmpty() ? MsgCancel : MsgOk;
         }
         return a;

@@ -8,6 +8,10 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
                                                                      : qgetenv("QT_QPA_PLATFORM"));
+    if (qEnvironmentVariableIsEmpty("PD_SOURCE_DIR"))
+        qputenv("PD_SOURCE_DIR", PD_SOURCE_DIR_VALUE);
+    if (qEnvironmentVariableIsEmpty("PD_BINARY_DIR"))
+        qputenv("PD_BINARY_DIR", PD_BINARY_DIR_VALUE);
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("VELMORA-Test"));
     QApplication::setApplicationName(QStringLiteral("Quorvantis-Pelladromika-Test"));

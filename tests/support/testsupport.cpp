@@ -33,6 +33,13 @@ ScriptedPrompts &ScriptedPrompts::chooseFile(const QString &fileName)
     return *this;
 }
 
+ScriptedPrompts &ScriptedPrompts::chooseFile(const QString &fileName, int filterIndex)
+{
+    chooseFile(fileName);
+    script_.back().filterIndex = filterIndex;
+    return *this;
+}
+
 PromptAnswer ScriptedPrompts::respond(const Prompt &p)
 {
     seen_.push_back(p);

@@ -20,6 +20,8 @@ public:
     ScriptedPrompts &answer(int button);
     // The next file dialog returns this name (empty: cancelled).
     ScriptedPrompts &chooseFile(const QString &fileName);
+    // The same, with the 1-based filter entry the user leaves selected.
+    ScriptedPrompts &chooseFile(const QString &fileName, int filterIndex);
 
     const std::vector<Prompt> &seen() const { return seen_; }
     const Prompt &last() const { return seen_.back(); }

@@ -1,0 +1,37 @@
+#pragma once
+// One event of the event database and the names of its twelve fields.
+#include <QString>
+#include <QStringList>
+#include <array>
+
+constexpr int EventFieldCount = 12;    // named fields, index 1..12
+constexpr int EventStringCount = 13;   // the fields, then the logo file name
+constexpr int FieldLabelCount = 13;    // labels 1..12 belong to the fields; 13 is kept but unused
+
+// Field indexes the program refers to by meaning.
+enum EventField : int {
+    FieldBezeichnung = 1,
+    FieldAuffuehrung = 2,
+    FieldOrt = 3,
+    FieldDatumUhrzeit = 4,
+    FieldSitzplatz = 7,
+};
+
+// "Bezeichnung", "Aufführung", ... "Zusatz 5": row captions of the grids and the
+// names inside placeholders. Index 0 is field 1.
+const QStringList &EventFieldNames();
+// The name of field 1..12.
+QString eventFieldName(int fieldIndex);
+
+struct EventRecord {
+    std::array<QString, EventStringCount> strings;
+
+    // Field 1..12.
+    QString &field(int fieldIndex) { return strings[size_t(fieldIndex - 1)]; }
+    const QString &field(int fieldIndex) const { return strings[size_t(fieldIndex - 1)]; }
+    // As chosen by the user, shortened by SubProgPath: a bare name lies in the program folder.
+    QString &LogoFileName() { return strings[EventStringCount - 1]; }
+    const QString &LogoFileName() const { return strings[EventStringCount - 1]; }
+
+    bool operator==(const EventRecord &) const = default;
+};

@@ -1,0 +1,119 @@
+#include "printing/cardexport.h"
+
+#include "core/document.h"
+#include "core/programfolder.h"
+#include "core/prompts.h"
+#include "imaging/dibqimage.h"
+#include "render/canvaspainter.h"
+
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <array>
+
+namespace {
+
+const std::array<const char *, 11> ExportExtensions = {".bmp", ".dib", ".gif", ".iff", ".jif", ".jpg",
+                                                       ".lbm", ".pcx", ".rle", ".tga", ".tif"};
+
+int validFilterIndex(int filterIndex)
+{
+    return filterIndex >= 1 && filterIndex <= int(ExportExtensions.size()) ? filterIndex : 1;
+}
+
+} // namespace
+
+QSize exportCardSize(const EttTyp &type)
+{
+    return QSize(truncToInt32(type.CardWidth / MmPerInch * ExportPixelsPerInch),
+                 truncToInt32(type.CardHeight / MmPerInch * ExportPixelsPerInch));
+}
+
+QImage renderCardForExport(Document &doc, const CardRenderInputs &inputs, int32_t ticketNumber)
+{
+    const QSize size = exportCardSize(doc.ticketType);
+    // Cards beyond a few metres are not exportable; a damaged type must not allocate gigabytes.
+    if (size.width() <= 0 || size.height() <= 0 || size.width() > MaxDibSide || size.height() > MaxDibSide)
+        return {};
+    QImage image(size, QImage::Format_RGB32);
+    if (image.isNull())
+        return {};
+    image.fill(Qt::white);
+
+    const int32_t previousTicket = doc.CurrentTicketNumber;
+    doc.CurrentTicketNumber = ticketNumber;
+    doc.scale.UsePrintScale = true;
+    doc.scale.PrintScale = ExportPixelsPerInch / DocUnitsPerInch;
+    {
+        QPainter painter(&image);
+        PainterCanvas canvas(painter, &image);
+        DrawVCart(canvas, doc, inputs, size.width(), size.height(), size.width(), size.height(),
+                  doc.scale.PrintScale, false);
+    }
+    doc.scale.UsePrintScale = false;
+    doc.CurrentTicketNumber = previousTicket;
+    return image;
+}
+
+int exportSaveFormat(int filterIndex)
+{
+    return validFilterIndex(filterIndex) + 2;
+}
+
+QString exportExtension(int filterIndex)
+{
+    return QString::fromLatin1(ExportExtensions[size_t(validFilterIndex(filterIndex) - 1)]);
+}
+
+QString withExportExtension(const QString &fileName, int filterIndex)
+{
+    if (fileNamePart(fileName).contains(QLatin1Char('.')))
+        return fileName;
+    return fileName + exportExtension(filterIndex);
+}
+
+int saveFormatForExtension(const QString &fileName)
+{
+    const QString name = fileNamePart(fileName).toLower();
+    for (size_t i = 0; i < ExportExtensions.size(); ++i)
+        if (name.endsWith(QLatin1String(ExportExtensions[i])))
+            return int(i) + 3;
+    return 0;
+}
+
+PrinterResolution defaultPrinterResolution()
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull())
+        return {};
+    QPrinter printer(info, QPrinter::HighResolution);
+    return {printer.physicalDpiX(), printer.physicalDpiY()};
+}
+
+void EMailBtnClick(Document &doc, const CardRenderInputs &inputs, int32_t firstTicketNumber,
+                   const PrinterResolution &printer)
+{
+    if (printer.x != printer.y)
+        showMessage(QStringLiteral("Fehler"),
+                    QStringLiteral("Diese Meldung dürfte nie erscheinen. Das Programm kann mit diesem Drucker "
+                                   "wahrscheinlich nicht korrekt drucken."),
+                    MsgIcon::Information);
+
+    const QImage card = renderCardForExport(doc, inputs, firstTicketNumber);
+    DibImage dib = dibFromQImage(card);
+    if (dib.isEmpty())
+        return;
+
+    Prompt request;
+    request.caption = QStringLiteral("Visitenkarte für eMail-Anhang speichern");
+    request.filter = GetDIBSaveFilter();
+    request.confirmOverwrite = true;
+    const PromptAnswer answer = askSaveFile(request);
+    if (!answer.fileName.isEmpty()) {
+        const QString name = withExportExtension(answer.fileName, answer.filterIndex);
+        if (SaveDib(dib, name, exportSaveFormat(answer.filterIndex)) != 1)
+            showMessage(QString(), QStringLiteral("Fehler: Datei konnte nicht gespeichert werden!"),
+                        MsgIcon::Information);
+    }
+    deldib(dib);
+}

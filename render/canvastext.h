@@ -1,0 +1,18 @@
+#pragma once
+// Laying out text the way the canvas's drawText does: lines break at CR LF, a
+// lone CR or a lone LF, and between words (at blanks) that do not fit.
+#include <QFont>
+#include <QStringList>
+
+class QFontMetrics;
+struct CanvasFont;
+
+// The lines of text in a box maxWidth pixels wide. A word wider than the box
+// gets a line of its own and is not split; the blanks at a break are dropped.
+QStringList breakTextLines(const QString &text, const QFontMetrics &metrics, int maxWidth);
+
+// The paragraphs of text: separated by CR LF, a lone CR or a lone LF.
+QStringList splitParagraphs(const QString &text);
+
+// A Qt font with the meaning of the canvas font (height in device pixels).
+QFont toQFont(const CanvasFont &font);

@@ -1,0 +1,49 @@
+// Reading picture files by their stored names.
+#include "render/raster.h"
+
+#include "core/programfolder.h"
+#include "imaging/dibqimage.h"
+
+#include <QImage>
+
+bool LoadDIBit(DibImage &dib, const QString &name)
+{
+    DibImage read;
+    OpenDib(read, resolveProgramPath(name));
+    if (!read.Bits) {
+        deldib(read);
+        // The picture held before is released, not leaked, when the blank one replaces it.
+        if (dib.Bits)
+            deldib(dib);
+        newdib(dib, 320, 200, 24);
+        return false;
+    }
+    if (dib.Bits)
+        deldib(dib);
+    dib = read;
+    return true;
+}
+
+bool LoadBit(QImage &bitmap, const QString &name)
+{
+    bitmap = QImage(100, 100, QImage::Format_RGB32);
+    bitmap.fill(Qt::white);
+    const QString path = resolveProgramPath(name);
+    DibImage read;
+    OpenDib(read, path);
+    if (read.Bits) {
+        const QImage image = dibToQImage(read).convertToFormat(QImage::Format_RGB32);
+        deldib(read);
+        if (image.isNull())
+            return false;
+        bitmap = image;
+        return true;
+    }
+    deldib(read);
+    // Qt's own reader understands Windows bitmap files the library may not.
+    QImage own;
+    if (!own.load(path))
+        return false;
+    bitmap = own.convertToFormat(QImage::Format_RGB32);
+    return true;
+}

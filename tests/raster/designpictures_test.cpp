@@ -1,0 +1,80 @@
+#include "core/designfile.h"
+#include "core/document.h"
+#include "render/raster.h"
+#include "tests/raster/rasterfixtures.h"
+#include "tests/support/testsupport.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A 3 x 2 picture file: red in the top-left corner, blue elsewhere.
+void writeCornerPicture(const QString &path)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QImage image(3, 2, QImage::Format_RGB32);
+    image.fill(qRgb(0, 0, 255));
+    image.setPixel(0, 0, qRgb(255, 0, 0));
+    ASSERT_TRUE(image.save(path, "BMP"));
+}
+
+void makeImage(Tobs &t, const QByteArray &name, int32_t rotation)
+{
+    t.Kind = KindImage;
+    t.Width = 4000;
+    t.Height = 6000;
+    t.Text = name;
+    t.Rotation = rotation;
+}
+
+constexpr int32_t Red = 0x0000FF;
+
+} // namespace
+
+TEST(OpenedDesign, GetsItsPicturesBackTurnedByTheirRotation)
+{
+    TestFolder folder;
+    const QString designFolder = folder.file("Karten");
+    writeCornerPicture(folder.file("bild.bmp"));               // in the program folder
+    writeCornerPicture(designFolder + "/hinten.bmp");          // moved next to the design
+    writeCornerPicture(designFolder + "/gedreht.bmp");
+
+    Document saved;
+    saved.BackgroundMode = 0;
+    saved.BackgroundFile = "C:\\Alte Karten\\hinten.bmp";
+    makeImage(saved.pool[2], "bild.bmp", 0);
+    makeImage(saved.pool[4], "C:\\Alte Karten\\gedreht.bmp", 1);
+    makeImage(saved.pool[6], "fehlt.bmp", 3);
+    const QByteArray bytes = writeDesign(saved);
+
+    ScriptedPrompts prompts;
+    prompts.answer(MsgOk);
+    Document doc;
+    ASSERT_TRUE(readDesign(bytes, doc, designFolder).ok());
+
+    EXPECT_EQ(DibWidth(doc.BackgroundImage), 3);
+    EXPECT_EQ(getpixel(doc.BackgroundImage, 0, 0), Red);
+
+    const DibImage &plain = doc.pool[2].Dib;
+    ASSERT_EQ(DibWidth(plain), 3);
+    EXPECT_EQ(getpixel(plain, 0, 0), Red);
+
+    // One clockwise quarter turn: the red corner moves to the top right; the box stays.
+    const Tobs &turned = doc.pool[4];
+    ASSERT_EQ(DibWidth(turned.Dib), 2);
+    ASSERT_EQ(DibHeight(turned.Dib), 3);
+    EXPECT_EQ(getpixel(turned.Dib, 1, 0), Red);
+    EXPECT_NE(getpixel(turned.Dib, 0, 0), Red);
+    EXPECT_EQ(turned.Width, 4000);
+    EXPECT_EQ(turned.Height, 6000);
+    EXPECT_EQ(turned.Text, QByteArray("C:\\Alte Karten\\gedreht.bmp"));
+
+    // The missing picture is reported and replaced by the blank one, turned too.
+    ASSERT_EQ(prompts.seen().size(), 1u);
+    EXPECT_EQ(prompts.last().text, QStringLiteral("Konnte Bild (fehlt.bmp) nicht Laden."));
+    const Tobs &missing = doc.pool[6];
+    EXPECT_EQ(missing.Kind, KindImage);
+    EXPECT_EQ(DibWidth(missing.Dib), 200);
+    EXPECT_EQ(DibHeight(missing.Dib), 320);
+}

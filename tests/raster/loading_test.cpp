@@ -1,0 +1,141 @@
+#include "core/cp1252.h"
+#include "core/pictureloading.h"
+#include "core/programfolder.h"
+#include "render/raster.h"
+#include "tests/raster/rasterfixtures.h"
+#include "tests/support/testsupport.h"
+
+#include <QDir>
+#include <QImage>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A picture file whose size tells it apart from the others.
+void writePicture(const QString &path, int width, int height, QRgb colour = qRgb(10, 200, 30))
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    ASSERT_TRUE(image.save(path, "BMP"));
+}
+
+} // namespace
+
+TEST(LoadDIBit, ABareNameIsReadFromTheProgramFolder)
+{
+    TestFolder folder;
+    writePicture(folder.file("logo.bmp"), 21, 9);
+    OwnedDib pic;
+    ASSERT_TRUE(LoadDIBit(pic.dib, "logo.bmp"));
+    EXPECT_EQ(DibWidth(pic.dib), 21);
+    EXPECT_EQ(DibHeight(pic.dib), 9);
+    EXPECT_EQ(getpixel(pic.dib, 3, 3), 10 | (200 << 8) | (30 << 16));
+}
+
+TEST(LoadDIBit, ANameWithAFolderIsReadExactlyThere)
+{
+    TestFolder folder;
+    writePicture(folder.file("logo.bmp"), 21, 9);
+    writePicture(folder.file("sub/logo.bmp"), 5, 6);
+    OwnedDib pic;
+    ASSERT_TRUE(LoadDIBit(pic.dib, folder.file("sub/logo.bmp")));
+    EXPECT_EQ(DibWidth(pic.dib), 5);
+    // A Windows path has a folder part too: not looked up in the program folder.
+    EXPECT_FALSE(LoadDIBit(pic.dib, "C:\\Bilder\\logo.bmp"));
+}
+
+TEST(LoadDIBit, AFailureLeavesTheBlankPicture)
+{
+    TestFolder folder;
+    writePicture(folder.file("logo.bmp"), 21, 9);
+    folder.write("broken.bmp", QByteArray("BM\x10\x00\x00\x00garbage", 13));
+    for (const char *name : {"missing.bmp", "broken.bmp", ""}) {
+        OwnedDib pic;
+        ASSERT_TRUE(LoadDIBit(pic.dib, "logo.bmp"));
+        EXPECT_FALSE(LoadDIBit(pic.dib, name)) << name;
+        EXPECT_EQ(DibWidth(pic.dib), 320) << name;
+        EXPECT_EQ(DibHeight(pic.dib), 200) << name;
+        EXPECT_EQ(DibBitCount(pic.dib), 24) << name;
+        EXPECT_NE(pic.dib.Bits, nullptr) << name;
+    }
+}
+
+TEST(LoadBit, ReadsThroughTheLibraryAndKeepsTheSmallBitmapOnFailure)
+{
+    TestFolder folder;
+    writePicture(folder.file("logo.bmp"), 21, 9, qRgb(1, 2, 3));
+    QImage bitmap;
+    ASSERT_TRUE(LoadBit(bitmap, "logo.bmp"));
+    EXPECT_EQ(bitmap.size(), QSize(21, 9));
+    EXPECT_EQ(bitmap.pixel(20, 8), qRgb(1, 2, 3));
+
+    EXPECT_FALSE(LoadBit(bitmap, "missing.bmp"));
+    EXPECT_EQ(bitmap.size(), QSize(100, 100));
+}
+
+class PictureLoadingRule : public ::testing::Test {
+protected:
+    TestFolder folder;
+    QString designFolder = folder.file("designs");
+    OwnedDib pic;
+};
+
+TEST_F(PictureLoadingRule, FirstLooksWhereTheNameSays)
+{
+    writePicture(folder.file("bild.bmp"), 11, 4);
+    writePicture(designFolder + "/bild.bmp", 7, 7);
+    ScriptedPrompts prompts;
+    EXPECT_TRUE(loadPictureByRule(pic.dib, "bild.bmp", designFolder));
+    EXPECT_EQ(DibWidth(pic.dib), 11);
+    EXPECT_TRUE(prompts.seen().empty());
+}
+
+TEST_F(PictureLoadingRule, ThenLooksNextToTheDesignFile)
+{
+    writePicture(designFolder + "/B\xC3\xBChne.bmp", 7, 3); // "Bühne.bmp" in UTF-8 on disk
+    ScriptedPrompts prompts;
+    // Stored on Windows, in Windows-1252, in a folder that does not exist here.
+    EXPECT_TRUE(loadPictureByRule(pic.dib, "D:\\Alte Karten\\B\xFChne.bmp", designFolder));
+    EXPECT_EQ(DibWidth(pic.dib), 7);
+    EXPECT_TRUE(loadPictureByRule(pic.dib, "/home/old/B\xFChne.bmp", designFolder));
+    EXPECT_EQ(DibHeight(pic.dib), 3);
+    EXPECT_TRUE(prompts.seen().empty());
+}
+
+TEST_F(PictureLoadingRule, ElseReportsTheNameAndKeepsTheBlankPicture)
+{
+    ScriptedPrompts prompts;
+    prompts.answer(MsgOk);
+    EXPECT_FALSE(loadPictureByRule(pic.dib, "C:\\weg\\Gr\xF6\xDF" "e.bmp", designFolder));
+    ASSERT_EQ(prompts.seen().size(), 1u);
+    const Prompt &p = prompts.last();
+    EXPECT_EQ(p.text, QStringLiteral("Konnte Bild (C:\\weg\\Größe.bmp) nicht Laden."));
+    EXPECT_TRUE(p.caption.isEmpty());
+    EXPECT_EQ(p.icon, MsgIcon::Error);
+    EXPECT_EQ(p.buttons, int(MsgOk));
+    EXPECT_EQ(DibWidth(pic.dib), 320);
+    EXPECT_EQ(DibHeight(pic.dib), 200);
+}
+
+TEST(StoredRotation, TurnsByQuarterTurnsClockwise)
+{
+    // 2 x 1 picture: value 1 on the left, 2 on the right.
+    struct Case {
+        int rotation, width, height;
+        std::vector<int32_t> pixels; // row by row
+    };
+    for (const Case &c : {Case{0, 2, 1, {1, 2}}, Case{1, 1, 2, {1, 2}}, Case{2, 2, 1, {2, 1}},
+                          Case{3, 1, 2, {2, 1}}, Case{4, 2, 1, {1, 2}}, Case{-1, 2, 1, {1, 2}}}) {
+        OwnedDib pic;
+        fillDib(pic, 2, 1, 24, [](int x, int) { return x + 1; });
+        applyStoredRotation(pic.dib, c.rotation);
+        ASSERT_EQ(DibWidth(pic.dib), c.width) << c.rotation;
+        ASSERT_EQ(DibHeight(pic.dib), c.height) << c.rotation;
+        std::vector<int32_t> pixels;
+        for (int y = 0; y < c.height; ++y)
+            for (int x = 0; x < c.width; ++x)
+                pixels.push_back(getpixel(pic.dib, x, y));
+        EXPECT_EQ(pixels, c.pixels) << c.rotation;
+    }
+}

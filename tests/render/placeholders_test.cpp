@@ -1,0 +1,102 @@
+// Placeholder substitution in card texts.
+#include "render/placeholders.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+enum Field { Bezeichnung, Auffuehrung, Ort, Datum, Preis, PreisErm, Sitzplatz, Zusatz };
+
+PlaceholderInputs event()
+{
+    PlaceholderInputs in;
+    in.eventCurrent = true;
+    in.values[Bezeichnung] = QStringLiteral("Sommerfest");
+    in.values[Ort] = QStringLiteral("Stadthalle");
+    in.values[Preis] = QStringLiteral("12,00");
+    in.values[Sitzplatz] = QStringLiteral("freie Platzwahl");
+    for (size_t i = 0; i < 12; ++i)
+        in.labels[i] = placeholderFieldNames()[i] + QLatin1Char(':');
+    in.ticketLabel = QStringLiteral("Nr.");
+    return in;
+}
+
+struct Case {
+    const char *name;
+    QString text;
+    std::function<void(PlaceholderInputs &)> tweak;
+    int32_t ticket;
+    QStringList seats;
+    QString expected;
+};
+
+QString s(const char *utf8) { return QString::fromUtf8(utf8); }
+
+} // namespace
+
+TEST(Placeholders, SubstitutionCases)
+{
+    const auto none = [](PlaceholderInputs &) {};
+    const auto emptyPlace = [](PlaceholderInputs &in) { in.values[Ort].clear(); };
+    const auto emptyPrice = [](PlaceholderInputs &in) { in.values[Preis].clear(); };
+    const auto seatList = [](PlaceholderInputs &in) { in.useSeatList = true; };
+    const QStringList twoSeats{s("Reihe 1 Platz 1"), s("Reihe 1 Platz 2")};
+    const std::vector<Case> cases = {
+        {"value at end, empty: only placeholder goes", s("Ort: [Ort]"), emptyPlace, 1, {}, s("Ort: ")},
+        {"empty value takes its space", s("[Ort] [Preis]"), emptyPlace, 1, {}, s("12,00")},
+        {"case matters", s("[ort]"), none, 1, {}, s("[ort]")},
+        {"label and value", s("<Preis> [Preis]"), none, 1, {}, s("Preis: 12,00")},
+        {"label withheld keeps its space", s("<Preis> [Preis]"), emptyPrice, 1, {}, s(" ")},
+        {"ticket number with label", s("[Kartennummer]"), none, 17, {}, s("Nr. 17")},
+        {"ticket number without label", s("[Kartennummer]"),
+         [](PlaceholderInputs &in) { in.ticketLabel.clear(); }, 17, {}, s("17")},
+        {"negative ticket number", s("#[Kartennummer]"), none, -3, {}, s("#Nr. -3")},
+        {"seat beyond list uses event value", s("[Sitzplatz]"), seatList, 3, twoSeats, s("freie Platzwahl")},
+        {"seat from list", s("[Sitzplatz]"), seatList, 2, twoSeats, s("Reihe 1 Platz 2")},
+        {"seat list unused", s("[Sitzplatz]"), none, 2, twoSeats, s("freie Platzwahl")},
+        {"seat list with ticket 0", s("[Sitzplatz]"), seatList, 0, twoSeats, s("freie Platzwahl")},
+        {"seat label follows event value, not list", s("<Sitzplatz>|"),
+         [](PlaceholderInputs &in) {
+             in.useSeatList = true;
+             in.values[Sitzplatz].clear();
+         },
+         1, twoSeats, s("|")},
+        {"no brackets unchanged", s("Eintritt frei"), none, 1, {}, s("Eintritt frei")},
+        {"every occurrence", s("[Ort]/[Ort]/[Ort]"), none, 1, {}, s("Stadthalle/Stadthalle/Stadthalle")},
+        {"umlaut names", s("[Aufführung]|[Preis ermäßigt]|<Preis ermäßigt>"),
+         [](PlaceholderInputs &in) {
+             in.values[Auffuehrung] = s("Première");
+             in.values[PreisErm] = s("8,00");
+         },
+         1, {}, s("Première|8,00|Preis ermäßigt:")},
+        {"empty label drops the following space", s("<Ort> x"),
+         [](PlaceholderInputs &in) { in.labels[Ort].clear(); }, 1, {}, s("x")},
+        {"lines kept", s("[Ort]\r\n[Datum und Uhrzeit] Uhr"),
+         [](PlaceholderInputs &in) { in.values[Datum] = s("1.5.2025 20:00"); }, 1, {},
+         s("Stadthalle\r\n1.5.2025 20:00 Uhr")},
+        // A value is searched again for later fields and the ticket number, not earlier ones.
+        {"value holding a later placeholder", s("[Bezeichnung]"),
+         [](PlaceholderInputs &in) { in.values[Bezeichnung] = s("Fest in [Ort] #[Kartennummer]"); }, 4, {},
+         s("Fest in Stadthalle #Nr. 4")},
+        {"value holding an earlier placeholder", s("[Ort]"),
+         [](PlaceholderInputs &in) { in.values[Ort] = s("[Bezeichnung]"); }, 1, {}, s("[Bezeichnung]")},
+        // Removing a placeholder can join a new one; it is found like the spec's search from the start.
+        {"placeholder formed by a removal", s("[O[Ort]rt]"), emptyPlace, 1, {}, s("")},
+    };
+    for (const Case &c : cases) {
+        PlaceholderInputs in = event();
+        c.tweak(in);
+        EXPECT_EQ(GetRepStr(c.text, in, c.ticket, c.seats), c.expected) << c.name;
+    }
+}
+
+TEST(Placeholders, ValueContainingItsOwnPlaceholderEndsAfterOneReplacement)
+{
+    PlaceholderInputs in = event();
+    in.values[Ort] = s("[Ort]!");
+    EXPECT_EQ(GetRepStr(s("a [Ort] b [Ort]"), in, 1, {}), s("a [Ort]! b [Ort]!"));
+    in.labels[Preis] = s("<Preis><Preis>");
+    EXPECT_EQ(GetRepStr(s("<Preis>"), in, 1, {}), s("<Preis><Preis>"));
+    in.ticketLabel = s("[Kartennummer]");
+    EXPECT_EQ(GetRepStr(s("[Kartennummer]"), in, 5, {}), s("[Kartennummer] 5"));
+}
