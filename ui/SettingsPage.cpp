@@ -86,6 +86,7 @@ SettingsPage::SettingsPage(TSDIAppForm *form, QWidget *parent) : QWidget(parent)
     CreateRowsBtn = button(QStringLiteral("Reihen und Plätze erzeugen und in der Liste ablegen...."),
                            QStringLiteral("CreateRowsBtn"));
 
+    connect(SitzplatzMemo, &QPlainTextEdit::textChanged, this, [this] { linesValid_ = false; });
     connect(CreateRowsBtn, &QPushButton::clicked, this, [this] { CreateRowsBtnClick(); });
     connect(BitBtnXP1, &QPushButton::clicked, this, [this] { BitBtnXP1Click(); });
     connect(BitBtnXP2, &QPushButton::clicked, this, [this] { BitBtnXP2Click(); });
@@ -130,7 +131,11 @@ void SettingsPage::generateIfEmpty()
 
 QStringList SettingsPage::seatLines() const
 {
-    return memoLines(SitzplatzMemo);
+    if (!linesValid_) {
+        cachedLines_ = memoLines(SitzplatzMemo);
+        linesValid_ = true;
+    }
+    return cachedLines_;
 }
 
 SeatListGenerator SettingsPage::generatorSettings() const

@@ -48,4 +48,7 @@ public:
 
 private:
     TSDIAppForm *form_;
+    // The memo's lines, split once per change: every card drawing reads them.
+    mutable QStringList cachedLines_;
+    mutable bool linesValid_ = false;
 };

@@ -1,6 +1,8 @@
 // The page "Veranstaltungen" driven through the real main window: start-up,
 // switching, creating and deleting events, the hidden inner pages and AdrDB.dat.
 #include "core/bytes.h"
+#include "core/programfolder.h"
+#include "imaging/GrafikRW.h"
 #include "events/eventdatabase.h"
 #include "render/placeholders.h"
 #include "tests/support/testsupport.h"
@@ -18,6 +20,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
+#include <QToolButton>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -319,6 +322,15 @@ TEST(EventsPageWindow, HiddenPagesAreReachedThroughButtons)
         EXPECT_FALSE(tabs->isTabVisible(tabs->indexOf(w.page->BeschriftungPage)));
         w.page->FilenameEdit1->setText(QStringLiteral("\"") + folder.path() + QStringLiteral("/neu.bmp\""));
         EXPECT_EQ(w.page->FilenameEdit1->text(), QStringLiteral("neu.bmp"));
+        {
+            ScriptedPrompts prompts;
+            prompts.chooseFile(folder.path() + QStringLiteral("/sub/bild.bmp"));
+            w.page->findChild<QToolButton *>(QStringLiteral("FilenameEdit1Browse"))->click();
+            EXPECT_EQ(prompts.last().filter, GetDIBOpenFilter());
+            EXPECT_EQ(prompts.last().directory, ProgramFolder());
+            EXPECT_EQ(w.page->FilenameEdit1->text(), folder.path() + QStringLiteral("/sub/bild.bmp"));
+            w.page->FilenameEdit1->setText(QStringLiteral("neu.bmp"));
+        }
         w.page->AdrCombo2->setCurrentIndex(1);   // the logo page chooser switches too
         EXPECT_EQ(w.page->AdrCombo1->currentIndex(), 1);
         EXPECT_EQ(w.page->FilenameEdit1->text(), QStringLiteral("Theater.bmp"));
