@@ -1,5 +1,7 @@
 #include "ui/EditorPage.h"
 
+#include "editor/editorpaint.h"
+#include "render/canvaspainter.h"
 #include "ui/Sdimain.h"
 
 #include <QButtonGroup>
@@ -21,12 +23,23 @@ EditorSurface::EditorSurface(TSDIAppForm *form, QWidget *parent) : QWidget(paren
 
 void EditorSurface::paintEvent(QPaintEvent *event)
 {
-    QPainter p(this);
-    p.fillRect(event->rect(), Qt::white);
-    // The card is the middle third of the pasteboard.
-    const int w = width(), h = height();
-    p.setPen(Qt::black);
-    p.drawRect(QRect(QPoint(w / 3, h / 3), QPoint(2 * w / 3 - 1, 2 * h / 3 - 1)));
+    // Only the part that needs painting is rendered, into a buffer of its size.
+    const QRect area = event->rect();
+    if (area.isEmpty())
+        return;
+    QImage buffer(area.size(), QImage::Format_RGB32);
+    buffer.fill(palette().color(QPalette::Dark));
+    {
+        QPainter painter(&buffer);
+        PainterCanvas canvas(painter, &buffer);
+        EditorView view;
+        view.surfaceWidth = width();
+        view.surfaceHeight = height();
+        view.hPos = area.x();
+        view.vPos = area.y();
+        paintEditor(canvas, form_->document(), form_->renderInputs(), view, form_->firstTicketNumber());
+    }
+    QPainter(this).drawImage(area.topLeft(), buffer);
 }
 
 static QToolButton *flatButton(const QString &caption, const QString &hint, const char *name, QSize size)

@@ -64,14 +64,14 @@ PrintPage::PrintPage(TSDIAppForm *form, QWidget *parent) : QWidget(parent), form
     SetupBtn = toolButton(QStringLiteral("Einrichten"), QStringLiteral("Richtet den Drucker ein"), "SetupBtn");
     PrintBtn = toolButton(QStringLiteral("Drucken"), QStringLiteral("Druckt die Vistenkarte"), "PrintBtn");
     FormatBtn = toolButton(QStringLiteral("Kartenformat"), QStringLiteral("Verändert die Einstellungen der Größe und der Abstände"), "FormatBtn");
-    EMailBtn = toolButton(QStringLiteral("eMail Export"), QString(), "EMailBtn");
+    EMailBtn = toolButton(QStringLiteral("eMail Export"), QStringLiteral("Speichert die Visitenkarte als Bitmap"), "EMailBtn");
     CalibrateBtn = toolButton(QStringLiteral("Kalibrieren"), QString(), "CalibrateBtn");
     auto *bar = new QToolBar;
     for (QToolButton *b : {SetupBtn, PrintBtn, FormatBtn, EMailBtn, CalibrateBtn})
         bar->addWidget(b);
-    // Printing, the preview, the calibration and the export are wired by their own modules.
+    // Printing, the preview and the calibration are wired by their own modules.
     for (QWidget *w : {static_cast<QWidget *>(SetupBtn), static_cast<QWidget *>(PrintBtn),
-                       static_cast<QWidget *>(EMailBtn), static_cast<QWidget *>(CalibrateBtn),
+                       static_cast<QWidget *>(CalibrateBtn),
                        static_cast<QWidget *>(ZoominBtn), static_cast<QWidget *>(ZoomOutBtn)})
         w->setEnabled(false);
 
@@ -90,6 +90,9 @@ PrintPage::PrintPage(TSDIAppForm *form, QWidget *parent) : QWidget(parent), form
     layout->addLayout(right, 1);
 
     connect(FormatBtn, &QToolButton::clicked, form, &TSDIAppForm::Etikettenformat1Click);
+    connect(EMailBtn, &QToolButton::clicked, form, &TSDIAppForm::EMailBtnClick);
+    // The editor shows the first ticket of the run.
+    connect(FirstKartenNrEd, &QSpinBox::valueChanged, form, &TSDIAppForm::repaintViews);
 }
 
 void PrintPage::repaintPreview()

@@ -5,12 +5,16 @@
 #include "core/programfolder.h"
 #include "core/prompts.h"
 #include "core/tickettype.h"
+#include "imaging/TwainIO2.h"
+#include "imaging/imagingnotifier.h"
+#include "printing/cardexport.h"
 #include "ui/AboutBoxUnit.h"
 #include "ui/EditorPage.h"
 #include "ui/EventsPage.h"
 #include "ui/KeptSettings.h"
 #include "ui/NewETypFUnit.h"
 #include "ui/PrintPage.h"
+#include "ui/ScannerSelectDialog.h"
 #include "ui/SettingsPage.h"
 #include "ui/TemplatePage.h"
 #include "ui/modal.h"
@@ -22,6 +26,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QScreen>
+#include <QSpinBox>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -69,6 +74,13 @@ void TSDIAppForm::FormCreate()
     doc_.sizePasteboardFromTicketType();
     editorPage_->sizeSurface();
     editorPage_->repaintSurface();
+
+    // The image and scanner libraries report progress to the progress bar.
+    installScannerUi(this);
+    connect(&ImagingNotifier::instance(), &ImagingNotifier::progress, this, [this](int percent) {
+        ProgressBar1->setValue(percent);
+        ProgressBar1->repaint();
+    });
 
     eventsPage_->formCreate();
     settingsPage_->generateIfEmpty();
@@ -141,9 +153,11 @@ void TSDIAppForm::buildMenus()
     connect(menuItem(file, QStringLiteral("Speichern &unter..."), QStringLiteral("Speichert die Visitenkarte unter einem neuen Namen"), "SaveAs"),
             &QAction::triggered, this, [this] { Speichernunter1Click(); });
     file->addSeparator();
-    // Scanning and printing are wired by their own modules; until then the items are disabled.
-    menuItem(file, QStringLiteral("Scanner auswählen..."), QStringLiteral("Läßt sie den aktiven Scanner auswählen"), "ScannerSelectItem")->setEnabled(false);
+    connect(menuItem(file, QStringLiteral("Scanner auswählen..."), QStringLiteral("Läßt sie den aktiven Scanner auswählen"), "ScannerSelectItem"),
+            &QAction::triggered, this, [this] { TWAIN_SelectScanner(this); });
+    // Saving a scanned picture is wired by its own module; until then scanning is disabled.
     menuItem(file, QStringLiteral("Bild einscannen..."), QStringLiteral("Läßt sie ein Bild einscannen und speichern"), "ScanItem")->setEnabled(false);
+    // Printing is wired by its own module; until then its items are disabled.
     file->addSeparator();
     QAction *setup = menuItem(file, QStringLiteral("Drucker &einrichten..."), QStringLiteral("Richtet den Drucker ein"), "PrintSetupItem");
     setup->setShortcut(QKeySequence(QStringLiteral("Ctrl+E")));
@@ -306,6 +320,26 @@ void TSDIAppForm::Etikettenformat1Click()
     showTicketTypeSummary();
     doc_.sizePasteboardFromTicketType();
     editorPage_->sizeSurface();
+    repaintViews();
+}
+
+CardRenderInputs TSDIAppForm::renderInputs() const
+{
+    CardRenderInputs inputs;
+    inputs.placeholders = currentPlaceholderInputs(*this);
+    if (QScreen *s = screen())
+        inputs.screenPixelsPerInch = inputs.fontPixelsPerInch = s->logicalDotsPerInchX();
+    return inputs;
+}
+
+int32_t TSDIAppForm::firstTicketNumber() const
+{
+    return printPage_->FirstKartenNrEd->value();
+}
+
+void TSDIAppForm::EMailBtnClick()
+{
+    ::EMailBtnClick(doc_, renderInputs(), firstTicketNumber(), defaultPrinterResolution());
     repaintViews();
 }
 

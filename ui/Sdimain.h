@@ -2,6 +2,7 @@
 // TSDIAppForm: the main window. It owns the document and every page and
 // dialog, and forwards the user's commands to the subsystems.
 #include "core/document.h"
+#include "render/cardrenderer.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -41,6 +42,12 @@ public:
     QLabel *infoPanel() const { return InfoPanel; }
     QProgressBar *progressBar() const { return ProgressBar1; }
 
+    // What the renderer reads besides the document: placeholder values from the
+    // event and settings pages, and the screen's resolution.
+    CardRenderInputs renderInputs() const;
+    // The first ticket number of the run (print page), shown by the editor and the export.
+    int32_t firstTicketNumber() const;
+
     // The default layout for new cards; placed by the new-card command when set.
     void setDefaultLayout(std::function<void(Document &)> layout) { defaultLayout_ = std::move(layout); }
 
@@ -53,6 +60,7 @@ public:
     void ExitItemClick();
     void Etikettenformat1Click();
     void InfoClick();
+    void EMailBtnClick();
 
     // Window events, also reachable for tests.
     void FormActivate();

@@ -15,6 +15,7 @@
 #include <QDoubleSpinBox>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 namespace {
@@ -276,4 +277,16 @@ TEST_F(MainWindowTest, WindowPlacementSurvivesARestart)
     TSDIAppForm again;
     again.showAtKeptPlacement();
     EXPECT_EQ(again.geometry(), placed);
+}
+
+TEST_F(MainWindowTest, EMailExportSavesTheCardOfTheFirstTicket)
+{
+    TSDIAppForm w;
+    prompts.chooseFile(folder.file("karte"), 1);   // the BMP entry, name typed without extension
+    QTest::mouseClick(w.findChild<QToolButton *>(QStringLiteral("EMailBtn")), Qt::LeftButton);
+    ASSERT_TRUE(folder.exists("karte.bmp"));
+    const QImage exported(folder.file("karte.bmp"));
+    EXPECT_EQ(exported.size(), QSize(340, 207));
+    EXPECT_EQ(exported.pixel(5, 5), qRgb(255, 255, 255));
+    EXPECT_FALSE(w.document().scale.UsePrintScale);
 }

@@ -1,0 +1,52 @@
+#include "core/document.h"
+#include "editor/editorpaint.h"
+#include "render/canvaspainter.h"
+
+#include <QImage>
+#include <QPainter>
+#include <gtest/gtest.h>
+
+namespace {
+QImage paint(Document &doc, const EditorView &view, QSize buffer, int32_t firstTicket = 7)
+{
+    QImage image(buffer, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    QPainter painter(&image);
+    PainterCanvas canvas(painter, &image);
+    paintEditor(canvas, doc, CardRenderInputs{}, view, firstTicket);
+    return image;
+}
+}
+
+TEST(EditorPaint, PasteboardCardFrameAndShadow)
+{
+    Document doc;
+    EditorView view{300, 150, 0, 0};
+    const QImage img = paint(doc, view, QSize(320, 160));
+    EXPECT_EQ(img.pixel(0, 0), qRgb(255, 255, 255));
+    EXPECT_EQ(img.pixel(299, 149), qRgb(255, 255, 255));
+    EXPECT_EQ(img.pixel(300, 10), qRgb(0, 0, 255));          // outside the pasteboard
+    EXPECT_EQ(img.pixel(100, 50), qRgb(0, 0, 0));            // card frame corner (W div 3, H div 3)
+    EXPECT_EQ(img.pixel(199, 99), qRgb(0, 0, 0));            // right and bottom edges exclusive
+    EXPECT_EQ(img.pixel(150, 75), qRgb(255, 255, 255));
+    EXPECT_EQ(img.pixel(202, 60), qRgb(128, 128, 128));      // right shadow from ct + 5
+    EXPECT_EQ(img.pixel(202, 54), qRgb(255, 255, 255));
+    EXPECT_EQ(img.pixel(110, 102), qRgb(128, 128, 128));     // bottom shadow from cl + 5
+    EXPECT_EQ(doc.CurrentTicketNumber, 7);
+    EXPECT_FALSE(doc.scale.UsePrintScale);
+}
+
+TEST(EditorPaint, ScrolledBufferShowsTheSameSurface)
+{
+    Document doc;
+    doc.pool[1].Kind = KindFigure;
+    doc.pool[1].Color = 0x0000FF;   // red, filled
+    doc.pool[1].SetPxLeft(120);
+    doc.pool[1].SetPxTop(60);
+    doc.pool[1].SetPxWidth(30);
+    doc.pool[1].SetPxHeight(20);
+    const QImage whole = paint(doc, EditorView{300, 150, 0, 0}, QSize(300, 150));
+    const QImage part = paint(doc, EditorView{300, 150, 110, 40}, QSize(80, 60));
+    EXPECT_EQ(part, whole.copy(110, 40, 80, 60));
+    EXPECT_EQ(whole.pixel(130, 70), qRgb(255, 0, 0));
+}
