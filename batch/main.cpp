@@ -3,8 +3,10 @@
 #include "core/programfolder.h"
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <cstdio>
+#include <unistd.h>
 
 static int usage()
 {
@@ -19,6 +21,14 @@ int main(int argc, char **argv)
     // Fonts and images need a GUI application, never a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Keep standard error for the program's own messages: give Qt the private
+    // runtime folder it would otherwise warn about.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const QByteArray runtime = QDir::tempPath().toLocal8Bit() + "/runtime-" + QByteArray::number(getuid());
+        if (QDir().mkpath(QString::fromLocal8Bit(runtime)))
+            QFile::setPermissions(QString::fromLocal8Bit(runtime), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", runtime);
+    }
     QGuiApplication app(argc, argv);
 
     QStringList args = app.arguments().mid(1);
