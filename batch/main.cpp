@@ -1,12 +1,11 @@
 // pelladromika-batch: the program's own code paths without a window.
 #include "batch/batchcommand.h"
 #include "core/programfolder.h"
+#include "core/runtimedir.h"
 
 #include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 #include <cstdio>
-#include <unistd.h>
 
 static int usage()
 {
@@ -21,14 +20,8 @@ int main(int argc, char **argv)
     // Fonts and images need a GUI application, never a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Keep standard error for the program's own messages: give Qt the private
-    // runtime folder it would otherwise warn about.
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        const QByteArray runtime = QDir::tempPath().toLocal8Bit() + "/runtime-" + QByteArray::number(getuid());
-        if (QDir().mkpath(QString::fromLocal8Bit(runtime)))
-            QFile::setPermissions(QString::fromLocal8Bit(runtime), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv("XDG_RUNTIME_DIR", runtime);
-    }
+    // Keep standard error for the program's own messages.
+    ensureRuntimeDir();
     QGuiApplication app(argc, argv);
 
     QStringList args = app.arguments().mid(1);

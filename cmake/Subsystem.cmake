@@ -21,6 +21,7 @@ function(pd_test_suite name)
   target_link_libraries(${name} PRIVATE pd_testsupport ${ARG_DEPS})
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
+    NO_PRETTY_VALUES
     DISCOVERY_TIMEOUT 60
     PROPERTIES TIMEOUT 120)
 endfunction()

@@ -1,4 +1,6 @@
 // Test entry point: a headless application object for every test program.
+#include "core/runtimedir.h"
+
 #include <QApplication>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -12,6 +14,7 @@ int main(int argc, char **argv)
         qputenv("PD_SOURCE_DIR", PD_SOURCE_DIR_VALUE);
     if (qEnvironmentVariableIsEmpty("PD_BINARY_DIR"))
         qputenv("PD_BINARY_DIR", PD_BINARY_DIR_VALUE);
+    ensureRuntimeDir();
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("VELMORA-Test"));
     QApplication::setApplicationName(QStringLiteral("Quorvantis-Pelladromika-Test"));
