@@ -1,5 +1,6 @@
 #include "core/designfile.h"
 #include "core/document.h"
+#include "events/eventdatabase.h"
 #include "printing/tickettypelist.h"
 #include "tests/support/testsupport.h"
 
@@ -128,4 +129,35 @@ TEST(BatchTool, TypesListsTheTicketTypes)
               QByteArray("{\"types\": [{\"MarginLeft\": 0.0, \"MarginTop\": 0.0, \"PitchX\": 92.5, \"PitchY\": 55.0, "
                          "\"CardWidth\": 90.0, \"CardHeight\": 55.0, \"Columns\": 2, \"Rows\": 5, "
                          "\"TypeName\": \"Gro\xC3\x9F" "format\"}]}"));
+}
+
+TEST(BatchTool, EventsPrintsTheEventDatabase)
+{
+    TestFolder folder;
+    ToolRun r = runTool({"--program-folder", folder.path(), "events"});
+    ASSERT_EQ(r.exitCode, 0);
+    QJsonObject o = QJsonDocument::fromJson(r.out).object();
+    EXPECT_TRUE(o["events"].toArray().isEmpty());
+    EXPECT_EQ(o["labels"].toArray().size(), 13);
+    EXPECT_EQ(o["DefaultEventIndex"].toInt(), 0);
+
+    EventDatabase db;
+    EventRecord first, second;
+    first.field(3) = QStringLiteral("Stadthalle Köln");
+    second.field(1) = QStringLiteral("Zweite");
+    db.events = {first, second};
+    db.FieldLabels[2] = QStringLiteral("Ort:");
+    db.DefaultEventIndex = 1;
+    ASSERT_TRUE(writeEventDatabaseFile(eventDatabasePath(), db));
+    r = runTool({"--program-folder", folder.path(), "events"});
+    ASSERT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(r.out.startsWith("{\"events\": "));
+    o = QJsonDocument::fromJson(r.out).object();
+    const QJsonArray events = o["events"].toArray();
+    ASSERT_EQ(events.size(), 2);
+    EXPECT_EQ(events[0].toArray().size(), 13);
+    EXPECT_EQ(events[0].toArray()[2].toString(), QStringLiteral("Stadthalle Köln"));
+    EXPECT_EQ(events[1].toArray()[0].toString(), QStringLiteral("Zweite"));
+    EXPECT_EQ(o["labels"].toArray()[2].toString(), QStringLiteral("Ort:"));
+    EXPECT_EQ(o["DefaultEventIndex"].toInt(), 1);
 }
