@@ -191,6 +191,9 @@ void TSDIAppForm::showAtKeptPlacement()
             move(s->availableGeometry().center() - rect().center());
     }
     show();
+    // Ask for activation: the start-up step follows the first activation, and a
+    // desktop without a window manager would never activate the window by itself.
+    activateWindow();
 }
 
 void TSDIAppForm::showEvent(QShowEvent *event)
