@@ -4,24 +4,12 @@
 #include "core/programfolder.h"
 #include "core/prompts.h"
 #include "imaging/dibqimage.h"
+#include "printing/savefilter.h"
 #include "render/canvaspainter.h"
 
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <array>
-
-namespace {
-
-const std::array<const char *, 11> ExportExtensions = {".bmp", ".dib", ".gif", ".iff", ".jif", ".jpg",
-                                                       ".lbm", ".pcx", ".rle", ".tga", ".tif"};
-
-int validFilterIndex(int filterIndex)
-{
-    return filterIndex >= 1 && filterIndex <= int(ExportExtensions.size()) ? filterIndex : 1;
-}
-
-} // namespace
 
 QSize exportCardSize(const EttTyp &type)
 {
@@ -57,27 +45,25 @@ QImage renderCardForExport(Document &doc, const CardRenderInputs &inputs, int32_
 
 int exportSaveFormat(int filterIndex)
 {
-    return validFilterIndex(filterIndex) + 2;
+    return saveFormatOfFilter(filterIndex);
 }
 
 QString exportExtension(int filterIndex)
 {
-    return QString::fromLatin1(ExportExtensions[size_t(validFilterIndex(filterIndex) - 1)]);
+    return saveExtensionOfFilter(filterIndex);
 }
 
 QString withExportExtension(const QString &fileName, int filterIndex)
 {
-    if (fileNamePart(fileName).contains(QLatin1Char('.')))
-        return fileName;
-    return fileName + exportExtension(filterIndex);
+    return withDefaultExtension(fileName, exportExtension(filterIndex));
 }
 
 int saveFormatForExtension(const QString &fileName)
 {
     const QString name = fileNamePart(fileName).toLower();
-    for (size_t i = 0; i < ExportExtensions.size(); ++i)
-        if (name.endsWith(QLatin1String(ExportExtensions[i])))
-            return int(i) + 3;
+    for (int entry = 1; entry <= SaveFilterEntries; ++entry)
+        if (name.endsWith(saveExtensionOfFilter(entry)))
+            return saveFormatOfFilter(entry);
     return 0;
 }
 

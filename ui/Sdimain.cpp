@@ -8,9 +8,11 @@
 #include "imaging/TwainIO2.h"
 #include "imaging/imagingnotifier.h"
 #include "printing/cardexport.h"
+#include "printing/scansave.h"
 #include "ui/AboutBoxUnit.h"
 #include "ui/EditorPage.h"
 #include "ui/EventsPage.h"
+#include "ui/JpegQFUnit.h"
 #include "ui/KeptSettings.h"
 #include "ui/NewETypFUnit.h"
 #include "ui/PrintPage.h"
@@ -62,6 +64,7 @@ void TSDIAppForm::FormCreate()
     newETypForm_ = new TNewETypForm(this);
     neuForm_ = new TneuForm(newETypForm_, &doc_.ticketType, this);
     aboutBox_ = new TAboutBox(this);
+    jpegQForm_ = new TJPEGQForm(this);
 
     doc_.ticketType = EttTyp::startupType();
     showTicketTypeSummary();
@@ -80,6 +83,9 @@ void TSDIAppForm::FormCreate()
     connect(&ImagingNotifier::instance(), &ImagingNotifier::progress, this, [this](int percent) {
         ProgressBar1->setValue(percent);
         ProgressBar1->repaint();
+    });
+    connect(&ImagingNotifier::instance(), &ImagingNotifier::scanFinished, this, [this](quintptr handle) {
+        WMUser2(handle, jpegQualityAsker(*jpegQForm_));
     });
 
     eventsPage_->formCreate();
@@ -155,8 +161,8 @@ void TSDIAppForm::buildMenus()
     file->addSeparator();
     connect(menuItem(file, QStringLiteral("Scanner auswählen..."), QStringLiteral("Läßt sie den aktiven Scanner auswählen"), "ScannerSelectItem"),
             &QAction::triggered, this, [this] { TWAIN_SelectScanner(this); });
-    // Saving a scanned picture is wired by its own module; until then scanning is disabled.
-    menuItem(file, QStringLiteral("Bild einscannen..."), QStringLiteral("Läßt sie ein Bild einscannen und speichern"), "ScanItem")->setEnabled(false);
+    connect(menuItem(file, QStringLiteral("Bild einscannen..."), QStringLiteral("Läßt sie ein Bild einscannen und speichern"), "ScanItem"),
+            &QAction::triggered, this, [this] { TWAIN_ScanImage(this); });
     // Printing is wired by its own module; until then its items are disabled.
     file->addSeparator();
     QAction *setup = menuItem(file, QStringLiteral("Drucker &einrichten..."), QStringLiteral("Richtet den Drucker ein"), "PrintSetupItem");

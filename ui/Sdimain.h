@@ -17,6 +17,7 @@ class QTabWidget;
 class QTimer;
 class SettingsPage;
 class TAboutBox;
+class TJPEGQForm;
 class TNewETypForm;
 class TemplatePage;
 class TneuForm;
@@ -103,6 +104,7 @@ private:
     TNewETypForm *newETypForm_ = nullptr;
     TneuForm *neuForm_ = nullptr;
     TAboutBox *aboutBox_ = nullptr;
+    TJPEGQForm *jpegQForm_ = nullptr;
     QTimer *Timer2 = nullptr;
     bool shownOnce_ = false;
     std::function<void(Document &)> defaultLayout_;

@@ -1,0 +1,32 @@
+#include "tests/support/testsupport.h"
+#include "ui/Sdimain.h"
+
+#include <QAction>
+#include <QImage>
+#include <QProgressBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+// "Bild einscannen..." end to end on SANE's test backend: the scan reports its
+// progress, then the finished picture is saved where the user says.
+TEST(MainWindowScan, ScannedPictureIsSavedWithTheScanExtension)
+{
+    static QTemporaryDir saneConfig;
+    qputenv("SANE_CONFIG_DIR", saneConfig.path().toLocal8Bit());
+    writeFileBytes(saneConfig.filePath("dll.conf"), "test\n");
+    writeFileBytes(saneConfig.filePath("test.conf"), "test-picture \"Color pattern\"\nresolution 25.0\n");
+
+    TestFolder folder;
+    ScriptedPrompts prompts;
+    TSDIAppForm w;
+    prompts.chooseFile(folder.file("scan"), 1);   // the BMP entry, typed without extension
+    w.findChild<QAction *>(QStringLiteral("ScanItem"))->trigger();
+    EXPECT_EQ(w.progressBar()->value(), 100);
+    QTRY_VERIFY_WITH_TIMEOUT(folder.exists("scan.BMP"), 10000);
+    EXPECT_EQ(prompts.last().kind, Prompt::Kind::SaveFile);
+    EXPECT_EQ(prompts.last().directory, folder.path() + "/");
+    const QImage scanned(folder.file("scan.BMP"), "BMP");
+    EXPECT_FALSE(scanned.isNull());
+    EXPECT_GT(scanned.width(), 10);
+}
