@@ -2,6 +2,8 @@
 
 #include "ui/modal.h"
 
+#include "ui/dialogbuttons.h"
+
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QGridLayout>
@@ -58,14 +60,7 @@ TJPEGQForm::TJPEGQForm(QWidget *parent) : QDialog(parent)
     number->addStretch();
     grid->addLayout(number, 2, 0, 1, 3);
 
-    auto *buttons = new QDialogButtonBox;
-    QPushButton *ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("OKBtn"));
-    ok->setDefault(true);
-    QPushButton *cancel = buttons->addButton(QStringLiteral("A&bbrechen"), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("CancelBtn"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox *buttons = okCancelButtons(this);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(explanation);

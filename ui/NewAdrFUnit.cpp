@@ -1,6 +1,8 @@
 #include "ui/NewAdrFUnit.h"
 
 #include <QCheckBox>
+#include "ui/dialogbuttons.h"
+
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
@@ -22,14 +24,7 @@ TNewAdrForm::TNewAdrForm(QWidget *parent) : QDialog(parent)
     CheckBox1 = new QCheckBox(QStringLiteral("Restliche Daten vom aktuellen Datensatz übernehmen"));
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
 
-    auto *buttons = new QDialogButtonBox;
-    QPushButton *ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("OKBtn"));
-    ok->setDefault(true);
-    QPushButton *cancel = buttons->addButton(QStringLiteral("A&bbrechen"), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("CancelBtn"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox *buttons = okCancelButtons(this);
 
     auto *fields = new QFormLayout;
     fields->addRow(QStringLiteral("Bezeichnung:"), Edit1);

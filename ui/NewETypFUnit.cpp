@@ -1,5 +1,7 @@
 #include "ui/NewETypFUnit.h"
 
+#include "ui/dialogbuttons.h"
+
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
@@ -74,14 +76,8 @@ TNewETypForm::TNewETypForm(QWidget *parent) : QDialog(parent)
     grid->addLayout(left);
     grid->addLayout(right);
 
-    auto *buttons = new QDialogButtonBox;
-    QPushButton *ok = buttons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("OkBitBtn1"));
-    ok->setDefault(true);
-    QPushButton *cancel = buttons->addButton(QStringLiteral("&Abbrechen"), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("CancelBitBtn2"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox *buttons = okCancelButtons(
+        this, {QStringLiteral("&OK"), QStringLiteral("&Abbrechen"), QStringLiteral("OkBitBtn1"), QStringLiteral("CancelBitBtn2")});
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(nameBox);

@@ -3,6 +3,8 @@
 #include "core/prompts.h"
 #include "ui/modal.h"
 
+#include "ui/dialogbuttons.h"
+
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
@@ -30,14 +32,7 @@ ScannerSelectDialog::ScannerSelectDialog(QWidget *parent) : QDialog(parent)
     // A double click chooses like OK.
     connect(DeviceList, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
 
-    auto *buttons = new QDialogButtonBox;
-    QPushButton *ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("OKBtn"));
-    ok->setDefault(true);
-    QPushButton *cancel = buttons->addButton(QStringLiteral("A&bbrechen"), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("CancelBtn"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox *buttons = okCancelButtons(this);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Verfügbare Scanner:")));
