@@ -1,8 +1,7 @@
 #include "ui/JpegQFUnit.h"
+#include "ui/dialogbuttons.h"
 
 #include "ui/modal.h"
-
-#include "ui/dialogbuttons.h"
 
 #include <QDialogButtonBox>
 #include <QGroupBox>

@@ -1,8 +1,7 @@
 #include "ui/NewAdrFUnit.h"
-
-#include <QCheckBox>
 #include "ui/dialogbuttons.h"
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>

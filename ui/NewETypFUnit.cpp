@@ -1,5 +1,4 @@
 #include "ui/NewETypFUnit.h"
-
 #include "ui/dialogbuttons.h"
 
 #include <QDialogButtonBox>

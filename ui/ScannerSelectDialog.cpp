@@ -1,9 +1,8 @@
 #include "ui/ScannerSelectDialog.h"
+#include "ui/dialogbuttons.h"
 
 #include "core/prompts.h"
 #include "ui/modal.h"
-
-#include "ui/dialogbuttons.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
