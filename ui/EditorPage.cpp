@@ -12,6 +12,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -149,6 +150,22 @@ void EditorPage::sizeSurface()
 }
 
 void EditorPage::centreSurface()
+{
+    centreNow();
+    centrePending_ = !isVisible();
+}
+
+void EditorPage::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (centrePending_) {
+        centrePending_ = false;
+        // After the layout has given the scroll area its size and ranges.
+        QTimer::singleShot(0, this, &EditorPage::centreNow);
+    }
+}
+
+void EditorPage::centreNow()
 {
     // Position (surface − visible) div 2; the scroll bars limit it to their range.
     const QSize visible = ScrollBox1->viewport()->size();

@@ -39,6 +39,13 @@ public:
     QButtonGroup *Tools;
     QTabWidget *PageControl3;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
+    void centreNow();
+
     TSDIAppForm *form_;
+    // A hidden page learns its scroll ranges only when shown: centre then.
+    bool centrePending_ = false;
 };

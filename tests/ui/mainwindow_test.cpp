@@ -16,6 +16,10 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include "core/designfile.h"
+#include "ui/EditorPage.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -289,4 +293,22 @@ TEST_F(MainWindowTest, EMailExportSavesTheCardOfTheFirstTicket)
     EXPECT_EQ(exported.size(), QSize(340, 207));
     EXPECT_EQ(exported.pixel(5, 5), qRgb(255, 255, 255));
     EXPECT_FALSE(w.document().scale.UsePrintScale);
+}
+
+TEST_F(MainWindowTest, OpeningCentresThePasteboardOnceTheEditorIsShown)
+{
+    Document saved;
+    saved.pool[1].Kind = KindFigure;
+    folder.write("c.etr", writeDesign(saved));
+    TSDIAppForm w;
+    w.resize(900, 700);
+    w.show();
+    w.OpenItNow(folder.file("c.etr"));
+    w.pages()->setCurrentWidget(w.editorPage());
+    QTest::qWait(50);
+    QScrollArea *area = w.editorPage()->ScrollBox1;
+    const QSize visible = area->viewport()->size();
+    EXPECT_EQ(area->horizontalScrollBar()->value(), (w.editorPage()->PaintBox1->width() - visible.width()) / 2);
+    EXPECT_EQ(area->verticalScrollBar()->value(), (w.editorPage()->PaintBox1->height() - visible.height()) / 2);
+    EXPECT_GT(area->horizontalScrollBar()->value(), 0);
 }
