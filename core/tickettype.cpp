@@ -74,17 +74,27 @@ EttTyp EttTyp::startupType()
 }
 
 namespace {
-// Fixed notation, two decimals, at most 7 significant digits.
+// Fixed notation with two decimals, the value first rounded to at most 7
+// significant digits (so 123456.78 reads 123456.80); values of more than 7
+// integer digits are written in scientific notation, as 1.234568E7.
 QString millimetres(double v, QChar separator)
 {
-    QString s = QString::number(v, 'f', 2);
-    int significant = 0;
-    for (QChar c : s)
-        significant += c.isDigit() ? 1 : 0;
-    if (s.startsWith(QLatin1String("0.")) || s.startsWith(QLatin1String("-0.")))
-        --significant;
-    if (significant > 7)
-        s = QString::number(v, 'g', 7);
+    const QString scientific = QString::number(v, 'e', 6);   // 7 significant digits
+    const int exponent = scientific.section(QLatin1Char('e'), 1).toInt();
+    QString s;
+    if (exponent >= 7) {
+        QString mantissa = scientific.section(QLatin1Char('e'), 0, 0);
+        while (mantissa.endsWith(QLatin1Char('0')))
+            mantissa.chop(1);
+        if (mantissa.endsWith(QLatin1Char('.')))
+            mantissa.chop(1);
+        s = mantissa + QLatin1Char('E') + QString::number(exponent);
+    } else {
+        const int decimals = std::min(2, 6 - exponent);
+        s = QString::number(v, 'f', decimals);
+        if (decimals < 2)
+            s += (decimals == 0 ? QStringLiteral(".") : QString()) + QString(2 - decimals, QLatin1Char('0'));
+    }
     s.replace(QLatin1Char('.'), separator);
     return s;
 }

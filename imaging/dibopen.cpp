@@ -68,6 +68,10 @@ DibImage decode(QFile &file, QByteArrayView bytes)
 int OpenDib(DibImage &dib, const QString &fullPath, int, QObject *)
 {
     dib = DibImage{};
+    // Only regular files: opening a named pipe or device a design file names
+    // could block the program for good.
+    if (!QFileInfo(fullPath).isFile())
+        return 0;
     QFile file(fullPath);
     if (!file.open(QIODevice::ReadOnly) || file.size() <= 0)
         return 0;

@@ -32,20 +32,30 @@ static void breakParagraph(const QString &p, const QFontMetrics &fm, int maxWidt
             ++i;
         return i;
     };
+    // One measurement settles the common case of a paragraph that fits.
+    if (fits(0, p.size())) {
+        out << p;
+        return;
+    }
     qsizetype start = 0;
     do {
-        if (fits(start, p.size())) {
-            out << p.mid(start);
-            return;
-        }
-        // The last blank before which the line still fits.
+        // The last blank before which the line still fits. Only the current
+        // line is measured, never the whole rest of the paragraph: a long
+        // text in a narrow box would otherwise cost quadratic time per draw.
         qsizetype lastBreak = -1;
+        bool overflows = false;
         for (qsizetype i = start + 1; i < p.size(); ++i) {
             if (p.at(i) != QLatin1Char(' ') || p.at(i - 1) == QLatin1Char(' '))
                 continue;
-            if (!fits(start, i))
+            if (!fits(start, i)) {
+                overflows = true;
                 break;
+            }
             lastBreak = i;
+        }
+        if (!overflows && fits(start, p.size())) {
+            out << p.mid(start);
+            return;
         }
         if (lastBreak < 0) {
             // A word wider than the box stands alone.
@@ -79,7 +89,7 @@ QFont toQFont(const CanvasFont &font)
     constexpr int defaultPixelSize = 16;
     QFont f(font.face);
     f.setKerning(false);
-    int px = std::abs(font.height);
+    int px = int(qMin<qint64>(std::abs(qint64(font.height)), maxPixelSize));
     if (px == 0)
         px = defaultPixelSize;
     f.setPixelSize(qBound(1, px, maxPixelSize));

@@ -31,7 +31,8 @@ CanvasFont textElementFont(const CardPass &pass, const Tobs &e)
     const double p = pass.inputs.fontPixelsPerInch;
     CanvasFont font;
     font.face = fromCp1252(e.FontName);
-    font.height = -trunc32(DocUnitsPerInch / s * e.FontSize * pass.scale * p / s);
+    // Negated in 64 bits: a damaged size can truncate to the lowest int.
+    font.height = clampCoord(-int64_t(trunc32(DocUnitsPerInch / s * e.FontSize * pass.scale * p / s)));
     font.escapement = isRotated(e) ? 3600 - 900 * e.Rotation : 0;
     font.weight = (e.FontStyle & 1) ? 700 : 400;
     font.italic = e.FontStyle & 2;

@@ -4,6 +4,7 @@
 #include "core/programfolder.h"
 #include "imaging/dibqimage.h"
 
+#include <QFileInfo>
 #include <QImage>
 
 bool LoadDIBit(DibImage &dib, const QString &name)
@@ -40,9 +41,10 @@ bool LoadBit(QImage &bitmap, const QString &name)
         return true;
     }
     deldib(read);
-    // Qt's own reader understands Windows bitmap files the library may not.
+    // Qt's own reader understands Windows bitmap files the library may not;
+    // like the library it reads regular files only (a named pipe would block).
     QImage own;
-    if (!own.load(path))
+    if (!QFileInfo(path).isFile() || !own.load(path))
         return false;
     bitmap = own.convertToFormat(QImage::Format_RGB32);
     return true;

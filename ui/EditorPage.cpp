@@ -63,6 +63,7 @@ EditorPage::EditorPage(TSDIAppForm *form, QWidget *parent) : QWidget(parent), fo
     topBar->setFixedHeight(56);
     auto *top = new QHBoxLayout(topBar);
     top->setContentsMargins(8, 3, 8, 3);
+    top->setSpacing(0);   // buttons at x = 8, 88, 168 and, after a gap, 264
     const QSize topSize(80, 50);
     NewFileBtn = flatButton(QStringLiteral("Neu..."), QStringLiteral("Neue Datei erstellen"), "NewFileBtn", topSize);
     OpenFileBtn = flatButton(QStringLiteral("Öffnen..."), QStringLiteral("Öffnet eine Visitenkarte"), "OpenFileBtn", topSize);

@@ -244,8 +244,13 @@ void TSDIAppForm::Timer2Timer()
 
 void TSDIAppForm::Neu1Click()
 {
-    if (StartupNewDone && !DesignCommands::askSaveFirst(doc_, QStringLiteral("Neue Eintrittskarte")))
-        return;
+    if (StartupNewDone) {
+        const bool goOn = DesignCommands::askSaveFirst(doc_, QStringLiteral("Neue Eintrittskarte"));
+        // A save answered with Yes has named the card, even when the command stops later.
+        updateCaption();
+        if (!goOn)
+            return;
+    }
     if (runModal(*neuForm_) != QDialog::Accepted)
         return;
     doc_.clearall();
@@ -268,12 +273,16 @@ void TSDIAppForm::OpenItemClick()
 {
     if (DesignCommands::OpenItemClick(doc_) == DesignCommands::OpenOutcome::Opened)
         documentReplaced();
+    else
+        updateCaption();   // the save question may have saved the card under a name
 }
 
 void TSDIAppForm::OpenItNow(const QString &path)
 {
     if (DesignCommands::OpenItNow(doc_, path) == DesignCommands::OpenOutcome::Opened)
         documentReplaced();
+    else
+        updateCaption();   // the save question may have saved the card under a name
 }
 
 bool TSDIAppForm::SaveItemClick()

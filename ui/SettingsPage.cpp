@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTextDocument>
 #include <QVBoxLayout>
 #include <climits>
 
@@ -49,7 +50,10 @@ QPushButton *button(const QString &caption, const QString &name)
 
 QStringList memoLines(const QPlainTextEdit *memo)
 {
-    QStringList lines = memo->toPlainText().split(QLatin1Char('\n'));
+    // The raw text: toPlainText() would turn no-break spaces into plain blanks.
+    QString text = memo->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n')).replace(QChar::LineSeparator, QLatin1Char('\n'));
+    QStringList lines = text.split(QLatin1Char('\n'));
     if (lines.last().isEmpty())
         lines.removeLast();
     return lines;
@@ -57,7 +61,11 @@ QStringList memoLines(const QPlainTextEdit *memo)
 
 void setMemoLines(QPlainTextEdit *memo, const QStringList &lines)
 {
-    memo->setPlainText(lines.join(QLatin1Char('\n')));
+    QString text = lines.join(QLatin1Char('\n'));
+    // A last empty line needs its own line break, or memoLines would not count it.
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        text += QLatin1Char('\n');
+    memo->setPlainText(text);
 }
 
 SettingsPage::SettingsPage(TSDIAppForm *form, QWidget *parent) : QWidget(parent), form_(form)

@@ -77,3 +77,23 @@ TEST(TicketTypeSummary, UsesTheGivenDecimalSeparator)
               QStringLiteral("2 x 5 Eintrittskarten á 90.00mm x 55.00mm pro Blatt [Abstände 90.00mm ; 55.00mm] "
                              "[Ränder 0.00mm ; 0.00mm]"));
 }
+
+TEST(TicketTypeSummary, LengthsKeepTwoDecimalsWithAtMostSevenSignificantDigits)
+{
+    struct Case { double mm; const char *shown; };
+    const Case cases[] = {
+        {1234.565, "1234,57"},      // 1234.565 is stored a little above
+        {12345.674, "12345,67"},
+        {123456.78, "123456,80"},   // rounded to 7 digits, still two decimals
+        {1234567.4, "1234567,00"},
+        {99999.996, "100000,00"},
+        {12345678.0, "1,234568E7"}, // more integer digits than 7
+        {0.004, "0,00"},
+    };
+    for (const Case &c : cases) {
+        EttTyp t = EttTyp::startupType();
+        t.MarginTop = c.mm;
+        EXPECT_TRUE(ticketTypeSummary(t, QLatin1Char(',')).endsWith(QStringLiteral("mm ; %1mm]").arg(QLatin1String(c.shown))))
+            << c.mm << " " << ticketTypeSummary(t, QLatin1Char(',')).toStdString();
+    }
+}

@@ -7,7 +7,11 @@
 
 #include <QDir>
 #include <QImage>
+#include <fcntl.h>
+#include <future>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -71,6 +75,31 @@ TEST(LoadBit, ReadsThroughTheLibraryAndKeepsTheSmallBitmapOnFailure)
     EXPECT_EQ(bitmap.pixel(20, 8), qRgb(1, 2, 3));
 
     EXPECT_FALSE(LoadBit(bitmap, "missing.bmp"));
+    EXPECT_EQ(bitmap.size(), QSize(100, 100));
+}
+
+TEST(LoadDIBit, ANamedPipeIsNotWaitedOn)
+{
+    // A design may name any path; opening a pipe for reading would wait for a writer forever.
+    TestFolder folder;
+    const QByteArray pipe = QFile::encodeName(folder.file("pipe.bmp"));
+    ASSERT_EQ(mkfifo(pipe.constData(), 0600), 0);
+    auto returnsPromptly = [&pipe](const std::function<bool()> &load) {
+        auto done = std::async(std::launch::async, load);
+        const bool prompt = done.wait_for(std::chrono::seconds(3)) == std::future_status::ready;
+        if (!prompt) { // let the reader go: a writer that closes at once gives end of file
+            const int fd = ::open(pipe.constData(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0)
+                ::close(fd);
+        }
+        EXPECT_FALSE(done.get());
+        return prompt;
+    };
+    OwnedDib pic;
+    EXPECT_TRUE(returnsPromptly([&pic] { return LoadDIBit(pic.dib, "pipe.bmp"); }));
+    EXPECT_EQ(DibWidth(pic.dib), 320);
+    QImage bitmap;
+    EXPECT_TRUE(returnsPromptly([&bitmap] { return LoadBit(bitmap, "pipe.bmp"); }));
     EXPECT_EQ(bitmap.size(), QSize(100, 100));
 }
 

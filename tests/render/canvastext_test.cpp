@@ -3,6 +3,7 @@
 #include "render/canvaspainter.h"
 #include "render/canvastext.h"
 
+#include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
@@ -60,6 +61,21 @@ TEST(CanvasText, WordsWrapAtBlanksAndLongWordsStandAlone)
     EXPECT_EQ(breakTextLines(QStringLiteral("a  b"), fm, 1000), (QStringList{QStringLiteral("a  b")}));
     EXPECT_EQ(breakTextLines(QStringLiteral("A&B\r\nC"), fm, 1000),
               (QStringList{QStringLiteral("A&B"), QStringLiteral("C")}));
+}
+
+TEST(CanvasText, LongTextInANarrowBoxIsLaidOutInLinearTime)
+{
+    // 96000 characters of a damaged or pasted text: every line is measured on
+    // its own, not the whole rest of the paragraph again for each line.
+    const QFontMetrics fm(toQFont(sans(12)));
+    const QString text = QStringLiteral("ab ").repeated(32000);
+    QElapsedTimer timer;
+    timer.start();
+    const QStringList lines = breakTextLines(text, fm, fm.horizontalAdvance(QStringLiteral("ab ab ab")));
+    EXPECT_LT(timer.elapsed(), 3000);
+    ASSERT_EQ(lines.size(), 32000 / 3 + 1);
+    EXPECT_EQ(lines.first(), QStringLiteral("ab ab ab"));
+    EXPECT_EQ(lines.last(), QStringLiteral("ab ab "));
 }
 
 TEST(CanvasText, DrawTextStartsAtTheTopLeftAndIsClippedToItsBox)

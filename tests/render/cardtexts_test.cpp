@@ -71,6 +71,16 @@ TEST(CardTexts, FontFromSizeStyleAndScale)
     RecordingCanvas c;
     DrawVCart(c, s.doc, s.inputs, 100, 100, 100, 100, 0.03, false);
     EXPECT_EQ(c.ofKind(CanvasCall::DrawText)[0].font.height, -75);
+
+    // Sizes of a damaged design keep their sign instead of overflowing.
+    for (int32_t size : {INT32_MIN, INT32_MAX}) {
+        e.FontSize = size;
+        RecordingCanvas d;
+        DrawVCart(d, s.doc, s.inputs, 100, 100, 100, 100, 1.0, false);
+        const int height = d.ofKind(CanvasCall::DrawText)[0].font.height;
+        EXPECT_EQ(height > 0, size < 0) << size;
+        EXPECT_NE(height, 0) << size;
+    }
 }
 
 TEST(CardTexts, ShadowMovesOnePixelAtZoomOne)

@@ -80,7 +80,7 @@ TEST(Placeholders, SubstitutionCases)
          s("Fest in Stadthalle #Nr. 4")},
         {"value holding an earlier placeholder", s("[Ort]"),
          [](PlaceholderInputs &in) { in.values[Ort] = s("[Bezeichnung]"); }, 1, {}, s("[Bezeichnung]")},
-        // Removing a placeholder can join a new one; it is found like the spec's search from the start.
+        // Removing a placeholder can join a new one; the search from the start finds it.
         {"placeholder formed by a removal", s("[O[Ort]rt]"), emptyPlace, 1, {}, s("")},
     };
     for (const Case &c : cases) {

@@ -312,3 +312,40 @@ TEST_F(MainWindowTest, OpeningCentresThePasteboardOnceTheEditorIsShown)
     EXPECT_EQ(area->verticalScrollBar()->value(), (w.editorPage()->PaintBox1->height() - visible.height()) / 2);
     EXPECT_GT(area->horizontalScrollBar()->value(), 0);
 }
+
+TEST_F(MainWindowTest, ASaveAnsweredWithYesNamesTheCardEvenWhenTheCommandStops)
+{
+    TSDIAppForm w;
+    w.StartupNewDone = true;
+    w.document().pool[1].Kind = KindFigure;
+
+    // New card: Yes saves, then the type dialog is cancelled.
+    prompts.answer(MsgYes).chooseFile(folder.file("a.etr"));
+    dialogs.then([](QDialog &) { return int(QDialog::Rejected); });
+    w.Neu1Click();
+    ASSERT_TRUE(folder.exists("a.etr"));
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("VELMORA Quorvantis-Pelladromika 1.0 - a.etr"));
+
+    // Open: Yes saves under a new name, then the chosen file cannot be opened.
+    w.document().CurrentFileName.clear();
+    w.setWindowTitle(QString());
+    prompts.answer(MsgYes).chooseFile(folder.file("b.etr")).answer(MsgOk);
+    w.OpenItNow(folder.file("missing.etr"));
+    EXPECT_EQ(prompts.last().caption, QStringLiteral("Fehler: Datei konnte nicht geöffnet werden"));
+    ASSERT_TRUE(folder.exists("b.etr"));
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("VELMORA Quorvantis-Pelladromika 1.0 - b.etr"));
+}
+
+TEST_F(MainWindowTest, EditorTopBarButtonsSitAtTheirPlaces)
+{
+    TSDIAppForm w;
+    w.resize(1000, 720);
+    w.show();
+    w.pages()->setCurrentWidget(w.editorPage());
+    QTest::qWait(20);
+    EditorPage *page = w.editorPage();
+    EXPECT_EQ(page->NewFileBtn->geometry(), QRect(8, 3, 80, 50));
+    EXPECT_EQ(page->OpenFileBtn->x(), 88);
+    EXPECT_EQ(page->SaveFileBtn->x(), 168);
+    EXPECT_EQ(page->BackgroundBtn->x(), 264);
+}

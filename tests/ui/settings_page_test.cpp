@@ -173,3 +173,25 @@ TEST(SettingsPageWindow, KeptSettingsComeBackOnTheNextStart)
     SettingsWindow third;
     EXPECT_EQ(third.lines(), QStringList());   // an emptied list stays empty
 }
+
+TEST(SettingsPageWindow, SeatListPassesThroughTheMemoUnchanged)
+{
+    TestFolder folder;
+    SettingsWindow w;
+    ScriptedPrompts prompts;
+    // No-break spaces (0xA0) and blank last lines are part of the list.
+    const QByteArray file("Reihe\xA0" "A, Platz 1\r\n\r\nLoge\xA0" "3\r\n\r\n");
+    folder.write(QStringLiteral("liste.txt"), file);
+    prompts.chooseFile(folder.file(QStringLiteral("liste.txt")));
+    w.page->BitBtnXP1->click();
+    const QStringList expected = {QStringLiteral("Reihe\u00A0A, Platz 1"), QString(), QStringLiteral("Loge\u00A03"),
+                                  QString()};
+    EXPECT_EQ(w.lines(), expected);
+
+    prompts.chooseFile(folder.file(QStringLiteral("kopie.txt")));
+    w.page->BitBtnXP2->click();
+    EXPECT_EQ(folder.read(QStringLiteral("kopie.txt")), file);
+
+    setMemoLines(w.page->SitzplatzMemo, {QString()});
+    EXPECT_EQ(w.lines(), QStringList({QString()}));   // one blank line is not an empty list
+}
