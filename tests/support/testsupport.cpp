@@ -2,7 +2,9 @@
 
 #include "core/programfolder.h"
 
+#include <QElapsedTimer>
 #include <QFile>
+#include <QTest>
 #include <QSettings>
 #include <gtest/gtest.h>
 
@@ -77,6 +79,18 @@ QByteArray TestFolder::read(const QString &name) const
 bool TestFolder::exists(const QString &name) const
 {
     return QFile::exists(file(name));
+}
+
+bool waitUntil(const std::function<bool()> &condition, int timeoutMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition()) {
+        if (timer.elapsed() > timeoutMs)
+            return false;
+        QTest::qWait(10);
+    }
+    return true;
 }
 
 QByteArray readFileBytes(const QString &path)

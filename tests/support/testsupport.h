@@ -49,5 +49,8 @@ private:
     QTemporaryDir dir_;
 };
 
+// Runs the event loop until the condition holds or the time is up; returns the condition.
+bool waitUntil(const std::function<bool()> &condition, int timeoutMs = 10000);
+
 QByteArray readFileBytes(const QString &path);
 void writeFileBytes(const QString &path, const QByteArray &bytes);

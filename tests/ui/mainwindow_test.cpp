@@ -109,8 +109,7 @@ TEST_F(MainWindowTest, FirstNewCardAsksNothingLaterOnesAskBoth)
     w.show();
     w.FormActivate();
     w.FormActivate();   // only the first activation arms the timer
-    QTest::qWait(250);
-    ASSERT_TRUE(w.StartupNewDone);
+    ASSERT_TRUE(waitUntil([&] { return w.StartupNewDone; }));
     EXPECT_EQ(dialogs.shown, std::vector<QString>({"Neue Eintrittskarte erstellen", "Eintrittskartentyp bearbeiten"}));
     EXPECT_EQ(proposed, QStringLiteral("Kein Name0"));
     EXPECT_TRUE(prompts.seen().empty());

@@ -23,7 +23,7 @@ TEST(MainWindowScan, ScannedPictureIsSavedWithTheScanExtension)
     prompts.chooseFile(folder.file("scan"), 1);   // the BMP entry, typed without extension
     w.findChild<QAction *>(QStringLiteral("ScanItem"))->trigger();
     EXPECT_EQ(w.progressBar()->value(), 100);
-    QTRY_VERIFY_WITH_TIMEOUT(folder.exists("scan.BMP"), 10000);
+    ASSERT_TRUE(waitUntil([&] { return folder.exists("scan.BMP"); }));
     EXPECT_EQ(prompts.last().kind, Prompt::Kind::SaveFile);
     EXPECT_EQ(prompts.last().directory, folder.path() + "/");
     const QImage scanned(folder.file("scan.BMP"), "BMP");
