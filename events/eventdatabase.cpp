@@ -1,11 +1,11 @@
 #include "events/eventdatabase.h"
 
+#include "core/atomicfile.h"
 #include "core/bytes.h"
 #include "core/cp1252.h"
 #include "core/programfolder.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace {
 // The smallest stored string: its length and its terminator.
@@ -97,13 +97,5 @@ std::optional<EventDatabase> readEventDatabaseFile(const QString &path)
 
 bool writeEventDatabaseFile(const QString &path, const EventDatabase &db)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = encodeEventDatabase(db);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return writeFileAtomically(path, encodeEventDatabase(db));
 }

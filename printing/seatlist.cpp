@@ -1,9 +1,9 @@
 #include "printing/seatlist.h"
 
+#include "core/atomicfile.h"
 #include "core/cp1252.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <algorithm>
 
 QString seatRowLabel(int64_t row, bool letters)
@@ -81,13 +81,5 @@ bool loadSeatListFile(const QString &path, QStringList &lines)
 
 bool saveSeatListFile(const QString &path, const QStringList &lines)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = encodeSeatListText(lines);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return writeFileAtomically(path, encodeSeatListText(lines));
 }

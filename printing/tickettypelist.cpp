@@ -1,10 +1,10 @@
 #include "printing/tickettypelist.h"
 
+#include "core/atomicfile.h"
 #include "core/bytes.h"
 #include "core/programfolder.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 QString TicketTypeList::filePath()
 {
@@ -51,13 +51,7 @@ QByteArray TicketTypeList::toBytes() const
 
 bool TicketTypeList::save() const
 {
-    QSaveFile f(filePath());
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = toBytes();
-    if (f.write(bytes) != bytes.size())
-        return false;
-    return f.commit();
+    return writeFileAtomically(filePath(), toBytes());
 }
 
 void TicketTypeList::remove(int i)
