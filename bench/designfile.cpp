@@ -1,6 +1,7 @@
 // Saves and opens a design whose 10000 slots all hold texts of 40 characters.
 #include "core/designcommands.h"
 #include "core/document.h"
+#include "core/runtimedir.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -9,6 +10,7 @@
 
 int main(int argc, char **argv)
 {
+    ensureRuntimeDir();
     QGuiApplication app(argc, argv);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("full.etr"));

@@ -1,5 +1,6 @@
 // Image library timings for a 3000 × 2000 24-bit picture. Each measured case is
 // one function; add further cases to the table in main.
+#include "core/runtimedir.h"
 #include "imaging/GrafikRW.h"
 #include "render/canvastarget.h"
 #include "render/raster.h"
@@ -113,6 +114,7 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    ensureRuntimeDir();
     QGuiApplication app(argc, argv);
     Context context;
     context.picture = makeTestPicture();

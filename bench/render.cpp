@@ -2,6 +2,7 @@
 // ticket at 600 pixels per inch, and the 96-dpi export.
 #include "core/cp1252.h"
 #include "core/document.h"
+#include "core/runtimedir.h"
 #include "printing/cardexport.h"
 #include "render/canvaspainter.h"
 #include "render/cardrenderer.h"
@@ -100,6 +101,7 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    ensureRuntimeDir();
     QGuiApplication app(argc, argv);
     Document doc;
     buildCard(doc);
