@@ -1,5 +1,6 @@
 #include "ui/JpegQFUnit.h"
 #include "ui/dialogbuttons.h"
+#include "ui/screencentre.h"
 
 #include "ui/modal.h"
 
@@ -9,7 +10,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QSettings>
 #include <QSlider>
 #include <QSpinBox>
@@ -86,8 +86,7 @@ void TJPEGQForm::reject()
 void TJPEGQForm::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    if (QScreen *s = screen())
-        move(s->availableGeometry().center() - rect().center());
+    centreOnScreen(*this);
     QualED1->setFocus();
 }
 

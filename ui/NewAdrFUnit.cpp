@@ -1,12 +1,12 @@
 #include "ui/NewAdrFUnit.h"
 #include "ui/dialogbuttons.h"
+#include "ui/screencentre.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 TNewAdrForm::TNewAdrForm(QWidget *parent) : QDialog(parent)
@@ -38,7 +38,6 @@ TNewAdrForm::TNewAdrForm(QWidget *parent) : QDialog(parent)
 void TNewAdrForm::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    if (QScreen *s = screen())
-        move(s->availableGeometry().center() - rect().center());
+    centreOnScreen(*this);
     Edit1->setFocus();
 }

@@ -1,5 +1,6 @@
 #include "ui/NewETypFUnit.h"
 #include "ui/dialogbuttons.h"
+#include "ui/screencentre.h"
 
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
@@ -8,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -111,6 +113,12 @@ TicketTypeFields TNewETypForm::fields() const
     f.rows = AnzVED->value();
     f.name = NameED->text();
     return f;
+}
+
+void TNewETypForm::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    centreOnScreen(*this);
 }
 
 void TNewETypForm::setName(const QString &name)

@@ -20,4 +20,7 @@ public:
     QLineEdit *NameED;
     QDoubleSpinBox *RLED, *ROED, *BrED, *HoED, *AHED, *AVED;
     QSpinBox *AnzHED, *AnzVED;
+
+protected:
+    void showEvent(QShowEvent *event) override;
 };

@@ -21,6 +21,7 @@
 #include "ui/TemplatePage.h"
 #include "ui/modal.h"
 #include "ui/neuunit.h"
+#include "ui/screencentre.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -193,8 +194,7 @@ void TSDIAppForm::showAtKeptPlacement()
     QSettings settings;
     const QByteArray placement = settings.value(QLatin1String(PlacementKey)).toByteArray();
     if (placement.isEmpty() || !restoreGeometry(placement)) {
-        if (QScreen *s = screen())
-            move(s->availableGeometry().center() - rect().center());
+        centreOnScreen(*this);
     }
     show();
     // Ask for activation: the start-up step follows the first activation, and a

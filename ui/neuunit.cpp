@@ -3,6 +3,7 @@
 #include "core/prompts.h"
 #include "ui/NewETypFUnit.h"
 #include "ui/modal.h"
+#include "ui/screencentre.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -90,8 +91,10 @@ void TneuForm::UpdateEttTypes()
 void TneuForm::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
+        centreOnScreen(*this);
         FormShow();
+    }
 }
 
 void TneuForm::FormShow()

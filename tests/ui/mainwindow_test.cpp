@@ -14,6 +14,7 @@
 #include <QSpinBox>
 #include <QDoubleSpinBox>
 #include <QTabWidget>
+#include <QScreen>
 #include <QTest>
 #include <QToolButton>
 #include <QScrollArea>
@@ -347,4 +348,17 @@ TEST_F(MainWindowTest, EditorTopBarButtonsSitAtTheirPlaces)
     EXPECT_EQ(page->OpenFileBtn->x(), 88);
     EXPECT_EQ(page->SaveFileBtn->x(), 168);
     EXPECT_EQ(page->BackgroundBtn->x(), 264);
+}
+
+TEST_F(MainWindowTest, TicketTypeDialogsAreCentredOnTheScreen)
+{
+    TSDIAppForm w;
+    w.move(0, 0);
+    w.show();
+    for (QDialog *dialog : {static_cast<QDialog *>(w.neuForm()), static_cast<QDialog *>(w.newETypForm())}) {
+        dialog->show();
+        const QPoint screenCentre = dialog->screen()->availableGeometry().center();
+        EXPECT_LE((dialog->geometry().center() - screenCentre).manhattanLength(), 10) << dialog->windowTitle().toStdString();
+        dialog->reject();
+    }
 }
