@@ -1,10 +1,10 @@
 #pragma once
-// One event of the event database and the names of its twelve fields.
+// One event of the event database.
+#include "core/eventfields.h"
+
 #include <QString>
-#include <QStringList>
 #include <array>
 
-constexpr int EventFieldCount = 12;    // named fields, index 1..12
 constexpr int EventStringCount = 13;   // the fields, then the logo file name
 constexpr int FieldLabelCount = 13;    // labels 1..12 belong to the fields; 13 is kept but unused
 
@@ -16,12 +16,6 @@ enum EventField : int {
     FieldDatumUhrzeit = 4,
     FieldSitzplatz = 7,
 };
-
-// "Bezeichnung", "Aufführung", ... "Zusatz 5": row captions of the grids and the
-// names inside placeholders. Index 0 is field 1.
-const QStringList &EventFieldNames();
-// The name of field 1..12.
-QString eventFieldName(int fieldIndex);
 
 struct EventRecord {
     std::array<QString, EventStringCount> strings;

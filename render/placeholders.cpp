@@ -1,18 +1,5 @@
 #include "render/placeholders.h"
 
-const std::array<QString, 12> &placeholderFieldNames()
-{
-    static const std::array<QString, 12> names = {
-        QStringLiteral("Bezeichnung"),       QStringLiteral("Aufführung"),
-        QStringLiteral("Ort"),               QStringLiteral("Datum und Uhrzeit"),
-        QStringLiteral("Preis"),             QStringLiteral("Preis ermäßigt"),
-        QStringLiteral("Sitzplatz"),         QStringLiteral("Zusatz"),
-        QStringLiteral("Zusatz 2"),          QStringLiteral("Zusatz 3"),
-        QStringLiteral("Zusatz 4"),          QStringLiteral("Zusatz 5"),
-    };
-    return names;
-}
-
 namespace {
 
 // Replaces the occurrences of placeholder one at a time, always the first one
@@ -57,9 +44,9 @@ QString GetRepStr(const QString &text, const PlaceholderInputs &in, int32_t tick
     QString out = text;
     if (!out.contains(QLatin1Char('[')) && !out.contains(QLatin1Char('<')))
         return out;
-    const auto &names = placeholderFieldNames();
-    for (size_t i = 0; i < names.size(); ++i) {
-        const QString &name = names[i];
+    const QStringList &names = EventFieldNames();
+    for (size_t i = 0; i < size_t(names.size()); ++i) {
+        const QString &name = names[qsizetype(i)];
         const QString &value = in.values[i];
         const QString &label = in.labels[i];
 

@@ -1,13 +1,12 @@
 #pragma once
 // Placeholder substitution in card texts: "[Ort]" becomes the current event's
 // place, "<Ort>" its label, "[Kartennummer]" the ticket number.
+#include "core/eventfields.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
 #include <cstdint>
-
-// The twelve event fields in field order (index 0 is field 1, "Bezeichnung").
-const std::array<QString, 12> &placeholderFieldNames();
 
 // What the main window's controls supply to the substitution. The main window
 // (or the batch tool) fills it; the card renderer reads it on every draw.
@@ -16,9 +15,9 @@ struct PlaceholderInputs {
     // the renderer draws texts as written, placeholders included.
     bool eventCurrent = false;
     // Column 1 of the edit grid StringGrid1, rows 1..12, as shown right now.
-    std::array<QString, 12> values;
+    std::array<QString, EventFieldCount> values;
     // Column 1 of the label grid StringGrid2, rows 1..12.
-    std::array<QString, 12> labels;
+    std::array<QString, EventFieldCount> labels;
     // SitzplatzCheck: "[Sitzplatz]" takes the ticket's line of the seat list.
     bool useSeatList = false;
     // BezEd: the text before the ticket number.

@@ -16,7 +16,7 @@ PlaceholderInputs event()
     in.values[Preis] = QStringLiteral("12,00");
     in.values[Sitzplatz] = QStringLiteral("freie Platzwahl");
     for (size_t i = 0; i < 12; ++i)
-        in.labels[i] = placeholderFieldNames()[i] + QLatin1Char(':');
+        in.labels[i] = EventFieldNames()[qsizetype(i)] + QLatin1Char(':');
     in.ticketLabel = QStringLiteral("Nr.");
     return in;
 }

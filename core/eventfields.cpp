@@ -1,4 +1,4 @@
-#include "events/eventrecord.h"
+#include "core/eventfields.h"
 
 const QStringList &EventFieldNames()
 {
