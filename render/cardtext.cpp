@@ -13,11 +13,6 @@ namespace {
 // calibration can make it huge); it is far wider than any real effect.
 constexpr int32_t MaxOutlineStep = 32;
 
-int32_t trunc32(double v)
-{
-    return truncToInt32(v);
-}
-
 bool isRotated(const Tobs &e)
 {
     return e.Rotation >= 1 && e.Rotation <= 3;
@@ -32,7 +27,7 @@ CanvasFont textElementFont(const CardPass &pass, const Tobs &e)
     CanvasFont font;
     font.face = fromCp1252(e.FontName);
     // Negated in 64 bits: a damaged size can truncate to the lowest int.
-    font.height = clampCoord(-int64_t(trunc32(DocUnitsPerInch / s * e.FontSize * pass.scale * p / s)));
+    font.height = clampCoord(-int64_t(truncToInt32(DocUnitsPerInch / s * e.FontSize * pass.scale * p / s)));
     font.escapement = isRotated(e) ? 3600 - 900 * e.Rotation : 0;
     font.weight = (e.FontStyle & 1) ? 700 : 400;
     font.italic = e.FontStyle & 2;
@@ -47,7 +42,7 @@ void drawTextElement(CardPass &pass, const Tobs &e)
     const CanvasFont font = textElementFont(pass, e);
     const double dxs = pass.scale * (e.EffectDX * 2000.0 / doc.MmPerInchX);
     const double dys = pass.scale * (e.EffectDY * 2000.0 / doc.MmPerInchY);
-    const int32_t u = std::clamp(trunc32(4000.0 / doc.MmPerInchX * pass.scale), 1, MaxOutlineStep);
+    const int32_t u = std::clamp(truncToInt32(4000.0 / doc.MmPerInchX * pass.scale), 1, MaxOutlineStep);
 
     QString text = fromCp1252(e.Text);
     const bool rotated = isRotated(e);
@@ -71,8 +66,8 @@ void drawTextElement(CardPass &pass, const Tobs &e)
             c.drawText(C(l), C(t), C(r), C(b), text, font, color, align);
         };
         if (e.Shadow) {
-            box(int64_t(trunc32(left + dxs)) - offX, int64_t(trunc32(top + dys)) - offY,
-                int64_t(trunc32(left + dxs + w)) - offX, int64_t(trunc32(top + dys + h)) - offY, e.FillMode);
+            box(int64_t(truncToInt32(left + dxs)) - offX, int64_t(truncToInt32(top + dys)) - offY,
+                int64_t(truncToInt32(left + dxs + w)) - offX, int64_t(truncToInt32(top + dys + h)) - offY, e.FillMode);
         }
         if (e.Outline) {
             for (int64_t gx = left - u; gx <= left + u; ++gx)
@@ -96,7 +91,7 @@ void drawTextElement(CardPass &pass, const Tobs &e)
         c.textOut(C(x), C(y), text, font, color, TextAnchor::BaselineLeft);
     };
     if (e.Shadow)
-        line(ax + trunc32(dxs) - offX, ay + trunc32(dys) - offY, e.FillMode);
+        line(ax + truncToInt32(dxs) - offX, ay + truncToInt32(dys) - offY, e.FillMode);
     if (e.Outline) {
         for (int64_t gx = left - u; gx <= left + u; ++gx)
             for (int64_t gy = top - u; gy <= top + u; ++gy)
