@@ -3,7 +3,7 @@
 #include "core/cp1252.h"
 #include "core/programfolder.h"
 #include "core/prompts.h"
-#include "render/raster.h"
+#include "imaging/dibrotate.h"
 
 #include <QDir>
 

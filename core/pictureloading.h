@@ -1,14 +1,25 @@
 #pragma once
-// How a design's pictures (image elements and the background) are read again
-// from their stored file names when the design is opened.
+// Reading pictures by their stored file names: logos, the background and the
+// image elements of a design.
 #include "imaging/GrafikRW.h"
 
 #include <QByteArray>
 #include <QString>
 
-// The picture-loading rule: the stored name (a bare name means the program
-// folder), then the file name part next to the design file, else the error
-// message and the blank fallback picture. Returns true when a file was read.
+class QImage;
+
+// Reads a picture file into dib (releasing what it held). When nothing can be
+// read, dib becomes a blank 320 x 200 picture of 24 bits per pixel and the
+// result is false.
+bool LoadDIBit(DibImage &dib, const QString &name);
+
+// Reads a picture file into a toolkit image for previews. The image is first
+// 100 x 100; files the image library cannot read are tried with Qt's own reader.
+bool LoadBit(QImage &bitmap, const QString &name);
+
+// The picture-loading rule of designs: the stored name (a bare name means the
+// program folder), then the file name part next to the design file, else the
+// error message and the blank fallback picture. Returns true when a file was read.
 bool loadPictureByRule(DibImage &picture, const QByteArray &storedName, const QString &designFolder);
 
 // Turns a freshly loaded image element picture by its stored quarter turns.

@@ -1,5 +1,5 @@
 // Reading picture files by their stored names.
-#include "render/raster.h"
+#include "core/pictureloading.h"
 
 #include "core/programfolder.h"
 #include "imaging/dibqimage.h"
