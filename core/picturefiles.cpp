@@ -6,6 +6,7 @@
 
 #include <QFileInfo>
 #include <QImage>
+#include <cstring>
 
 bool LoadDIBit(DibImage &dib, const QString &name)
 {
@@ -17,6 +18,9 @@ bool LoadDIBit(DibImage &dib, const QString &name)
         if (dib.Bits)
             deldib(dib);
         newdib(dib, 320, 200, 24);
+        // A picture that cannot be read shows as a white area, not a black block.
+        if (dib.Bits)
+            std::memset(dib.Bits, 0xFF, size_t(dib.RowBytes) * 200);
         return false;
     }
     if (dib.Bits)

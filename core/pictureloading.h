@@ -9,7 +9,7 @@
 class QImage;
 
 // Reads a picture file into dib (releasing what it held). When nothing can be
-// read, dib becomes a blank 320 x 200 picture of 24 bits per pixel and the
+// read, dib becomes a white 320 x 200 picture of 24 bits per pixel and the
 // result is false.
 bool LoadDIBit(DibImage &dib, const QString &name);
 

@@ -49,7 +49,7 @@ TEST(LoadDIBit, ANameWithAFolderIsReadExactlyThere)
     EXPECT_FALSE(LoadDIBit(pic.dib, "C:\\Bilder\\logo.bmp"));
 }
 
-TEST(LoadDIBit, AFailureLeavesTheBlankPicture)
+TEST(LoadDIBit, AFailureLeavesTheWhiteBlankPicture)
 {
     TestFolder folder;
     writePicture(folder.file("logo.bmp"), 21, 9);
@@ -61,7 +61,9 @@ TEST(LoadDIBit, AFailureLeavesTheBlankPicture)
         EXPECT_EQ(DibWidth(pic.dib), 320) << name;
         EXPECT_EQ(DibHeight(pic.dib), 200) << name;
         EXPECT_EQ(DibBitCount(pic.dib), 24) << name;
-        EXPECT_NE(pic.dib.Bits, nullptr) << name;
+        ASSERT_NE(pic.dib.Bits, nullptr) << name;
+        EXPECT_EQ(getpixel(pic.dib, 0, 0), 0xFFFFFF) << name;
+        EXPECT_EQ(getpixel(pic.dib, 319, 199), 0xFFFFFF) << name;
     }
 }
 

@@ -1,7 +1,9 @@
 // The card image export: size, scale, ticket number, file name and format.
+#include "core/designfile.h"
 #include "core/document.h"
 #include "imaging/dibqimage.h"
 #include "printing/cardexport.h"
+#include "renderfixture.h"
 #include "tests/support/testsupport.h"
 
 #include <QDir>
@@ -133,4 +135,30 @@ TEST(CardExport, FailedSaveIsReported)
     EMailBtnClick(s.doc, s.inputs, 1, PrinterResolution{});
     ASSERT_EQ(prompts.seen().size(), 2u);
     EXPECT_EQ(prompts.last().text, QStringLiteral("Fehler: Datei konnte nicht gespeichert werden!"));
+}
+
+TEST(CardExport, PicturesThatCannotBeReadExportWhite)
+{
+    // A stretched background and an image element over the card's middle, both missing.
+    Document saved;
+    saved.BackgroundMode = 0;
+    saved.BackgroundFile = "fehlt-hintergrund.bmp";
+    Tobs &image = saved.pool[1];
+    image.Kind = KindImage;
+    image.Left = saved.PasteboardWidth / 3 + 20000;
+    image.Top = saved.PasteboardHeight / 3 + 10000;
+    image.Width = 40000;
+    image.Height = 20000;
+    image.Text = "fehlt-bild.bmp";
+
+    TestFolder folder;
+    ScriptedPrompts prompts;
+    prompts.answer(MsgOk).answer(MsgOk);
+    Document doc;
+    ASSERT_TRUE(readDesign(writeDesign(saved), doc, folder.path()).ok());
+    EXPECT_EQ(prompts.seen().size(), 2u);
+
+    const QImage card = renderCardForExport(doc, CardRenderInputs{}, 1);
+    ASSERT_EQ(card.size(), QSize(340, 207));
+    EXPECT_EQ(countOf(card, 0xFFFFFFFF), 340 * 207);
 }
