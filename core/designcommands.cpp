@@ -99,8 +99,8 @@ OpenOutcome OpenItNow(Document &doc, const QString &path)
         return OpenOutcome::Failed;
     case DesignReadResult::Status::DamagedHeader:
         showMessage(QStringLiteral("Fehler: Datei beschädigt"),
-                    QStringLiteral("Beim Öffnen der Datei ist ein Fehler aufgetreten! Die Datei ist "
-                                   "unvollständig; die Eintrittskarte bleibt unverändert."),
+                    QStringLiteral("Die Datei konnte nicht gelesen werden, sie ist unvollständig. "
+                                   "Es wurde nichts geladen; die Eintrittskarte bleibt unverändert."),
                     MsgIcon::Information, MsgOk);
         return OpenOutcome::Failed;
     case DesignReadResult::Status::DamagedRecords:

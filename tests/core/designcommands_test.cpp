@@ -134,4 +134,17 @@ TEST(DesignCommands, OpenFailuresKeepTheDocument)
     EXPECT_EQ(doc.pool[1].Text, QByteArray("ok"));
     EXPECT_EQ(doc.pool[2].Kind, KindFree);
     EXPECT_TRUE(doc.CurrentFileName.isEmpty());
+
+    // Cut inside the header, at every length: nothing is loaded, and the message says so.
+    doc.CurrentFileName = QStringLiteral("vorher.etr");
+    for (qsizetype length = 36; length < 177; ++length) {
+        folder.write("header.etr", bytes.left(length));
+        prompts.answer(MsgNo).answer(MsgOk);   // not saved first; the message
+        EXPECT_EQ(OpenItNow(doc, folder.file("header.etr")), OpenOutcome::Failed) << length;
+        EXPECT_EQ(prompts.last().text, QStringLiteral("Die Datei konnte nicht gelesen werden, sie ist "
+                                                      "unvollständig. Es wurde nichts geladen; die "
+                                                      "Eintrittskarte bleibt unverändert.")) << length;
+        EXPECT_EQ(doc.pool[1].Text, QByteArray("ok")) << length;
+        EXPECT_EQ(doc.CurrentFileName, QStringLiteral("vorher.etr")) << length;
+    }
 }
