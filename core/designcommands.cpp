@@ -15,6 +15,7 @@ bool Saveit(Document &doc, const QString &path)
 {
     // The old file is replaced only once the new content is completely written.
     QSaveFile file(path);
+    file.setDirectWriteFallback(true);   // folder without the right to create files
     if (!file.open(QIODevice::WriteOnly)) {
         showMessage(QStringLiteral("Fehler: Datei konnte nicht erstellt werden"),
                     QStringLiteral("Beim Erstellen der Datei ist ein Fehler aufgetreten!"),

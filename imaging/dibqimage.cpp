@@ -161,6 +161,7 @@ bool saveDibAsPng(const DibImage &dib, const QString &fullPath)
     if (image.isNull())
         return false;
     QSaveFile file(fullPath);
+    file.setDirectWriteFallback(true);   // folder without the right to create files
     if (!file.open(QIODevice::WriteOnly))
         return false;
     QImageWriter writer(&file, "png");

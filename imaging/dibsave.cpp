@@ -73,6 +73,7 @@ int SaveDib(const DibImage &dib, const QString &fullPath, int saveFormatNumber, 
         return 0;
     // Written beside the target and renamed over it: a failure leaves the old file.
     QSaveFile file(fullPath);
+    file.setDirectWriteFallback(true);   // folder without the right to create files
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         return 0;
     return file.commit() ? 1 : 0;
