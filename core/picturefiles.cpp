@@ -4,14 +4,58 @@
 #include "core/programfolder.h"
 #include "imaging/dibqimage.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QImage>
 #include <cstring>
+
+namespace {
+// The names of one folder by their lower-case form, read once and kept while
+// the folder is unchanged.
+struct FolderNames {
+    QDateTime modified;
+    QHash<QString, QString> byLowerCase;
+};
+
+QString sameNameInOtherCase(const QString &path)
+{
+    static QHash<QString, FolderNames> cache;
+    const QFileInfo info(path);
+    const QString folder = info.absolutePath();
+    const QDateTime modified = QFileInfo(folder).lastModified();
+    if (!modified.isValid())
+        return {};
+    auto it = cache.find(folder);
+    if (it == cache.end() || it->modified != modified) {
+        if (cache.size() > 64)
+            cache.clear();
+        FolderNames names{modified, {}};
+        for (const QString &entry : QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System))
+            names.byLowerCase.insert(entry.toLower(), entry);
+        it = cache.insert(folder, names);
+    }
+    const QString match = it->byLowerCase.value(info.fileName().toLower());
+    return match.isEmpty() ? QString() : QDir(folder).filePath(match);
+}
+} // namespace
+
+QString locatePictureFile(const QString &storedName)
+{
+    // Names stored on Windows separate folders with '\'.
+    QString path = resolveProgramPath(storedName);
+    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    if (QFileInfo::exists(path))
+        return path;
+    const QString other = sameNameInOtherCase(path);
+    return other.isEmpty() ? path : other;
+}
 
 bool LoadDIBit(DibImage &dib, const QString &name)
 {
     DibImage read;
-    OpenDib(read, resolveProgramPath(name));
+    OpenDib(read, locatePictureFile(name));
     if (!read.Bits) {
         deldib(read);
         // The picture held before is released, not leaked, when the blank one replaces it.
@@ -33,7 +77,7 @@ bool LoadBit(QImage &bitmap, const QString &name)
 {
     bitmap = QImage(100, 100, QImage::Format_RGB32);
     bitmap.fill(Qt::white);
-    const QString path = resolveProgramPath(name);
+    const QString path = locatePictureFile(name);
     DibImage read;
     OpenDib(read, path);
     if (read.Bits) {

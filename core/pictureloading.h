@@ -8,6 +8,11 @@
 
 class QImage;
 
+// The file a stored picture name means: a bare name lies in the program folder,
+// '\' separates folders, and when the exact name is missing a file of the same
+// folder whose name differs only in letter case is taken (names from Windows).
+QString locatePictureFile(const QString &storedName);
+
 // Reads a picture file into dib (releasing what it held). When nothing can be
 // read, dib becomes a white 320 x 200 picture of 24 bits per pixel and the
 // result is false.
