@@ -171,6 +171,12 @@ bool EventSession::DelAdrBtnClick()
     return true;
 }
 
+void EventSession::logoNameTyped(const QString &partial)
+{
+    LogoFile = partial;
+    LogoReloadPending = true;
+}
+
 QString EventSession::FilenameEdit1Change(const QString &typed)
 {
     LogoFile = SubProgPath(StripQuotes(typed));

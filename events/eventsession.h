@@ -58,8 +58,11 @@ public:
     void addEvent(const QString &bezeichnung, const QString &ort, bool copyRest);
     // "Veranstaltung löschen": asks first; true when the event was deleted.
     bool DelAdrBtnClick();
-    // FilenameEdit1 changed: returns the tidied name the edit must show.
+    // A whole logo file name arrived in FilenameEdit1 (chosen, pasted, set, or
+    // typing ended): returns the tidied name the edit must show.
     QString FilenameEdit1Change(const QString &typed);
+    // One keystroke in FilenameEdit1: kept as it stands until the name is whole.
+    void logoNameTyped(const QString &partial);
 
 private:
     void setAllChoosers(int index);

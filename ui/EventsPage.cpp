@@ -259,8 +259,18 @@ QWidget *EventsPage::buildLogoPage()
         if (!syncing_)
             AdrCombo2Change();
     });
-    connect(FilenameEdit1, &QLineEdit::textChanged, this, [this] {
-        if (!syncing_)
+    connect(FilenameEdit1, &QLineEdit::textChanged, this, [this](const QString &text) {
+        if (syncing_)
+            return;
+        // Keystrokes are taken as they stand; a whole name (set by the program,
+        // pasted or dropped: more than one character at once) is tidied at once.
+        if (FilenameEdit1->isModified() && text.size() - session_.LogoFile.size() <= 1)
+            logoNameTyped();
+        else
+            FilenameEdit1Change();
+    });
+    connect(FilenameEdit1, &QLineEdit::editingFinished, this, [this] {
+        if (FilenameEdit1->isModified())
             FilenameEdit1Change();
     });
     connect(browse, &QToolButton::clicked, this, [this] { chooseLogoFile(); });
@@ -388,8 +398,16 @@ void EventsPage::FilenameEdit1Change()
 {
     const QString typed = FilenameEdit1->text();
     const QString tidy = session_.FilenameEdit1Change(typed);
+    FilenameEdit1->setModified(false);
     if (tidy != typed)
         FilenameEdit1->setText(tidy);   // runs this handler again, which changes nothing
+    if (PageControl2->currentWidget() == LogoPage)
+        PaintBox3->update();
+}
+
+void EventsPage::logoNameTyped()
+{
+    session_.logoNameTyped(FilenameEdit1->text());
     if (PageControl2->currentWidget() == LogoPage)
         PaintBox3->update();
 }
@@ -429,6 +447,8 @@ void EventsPage::PaintBox3Paint(QPainter &painter, const QSize &area)
 
 void EventsPage::commitGridEdits()
 {
+    if (FilenameEdit1->isModified())
+        FilenameEdit1Change();   // a name still being typed ends here
     asGrid(StringGrid1)->commitEdit();
     asGrid(StringGrid2)->commitEdit();
 }

@@ -48,6 +48,7 @@ public:
     void StdAdrCheckClick();
     void AdrListDblClick();
     void FilenameEdit1Change();
+    void logoNameTyped();
     void chooseLogoFile();
     // Shows one of the inner pages whose tab is hidden ("Auswahl", "Logo",
     // "Beschriftung"); its tab hides again once the user leaves it.

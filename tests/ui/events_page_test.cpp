@@ -12,6 +12,7 @@
 #include "ui/modal.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QImage>
 #include <QComboBox>
 #include <QLineEdit>
@@ -388,4 +389,33 @@ TEST(EventsPageWindow, LogoPreviewDrawsTheScaledPicture)
 
     w.page->FilenameEdit1->setText(QStringLiteral("fehlt.bmp"));   // unreadable: empty preview
     EXPECT_EQ(w.page->PaintBox3->grab().toImage().pixelColor(100, 75), QColor(0xAB, 0xAB, 0xAB));
+}
+
+TEST(EventsPageWindow, LogoNameIsTidiedWhenWholeNotWhileTyping)
+{
+    TestFolder folder;
+    writeDatabase({event("Konzert", "Halle")}, 0);
+    EventsWindow w(folder);
+    w.page->ShowLogoBtn->click();
+    QLineEdit *edit = w.page->FilenameEdit1;
+    const QString inside = ProgramFolder() + QStringLiteral("sub/x.png");
+    const QString direct = QStringLiteral("\"") + ProgramFolder() + QStringLiteral("logo.bmp\"");
+
+    // Typed character by character: every keystroke stays, the end of editing tidies.
+    for (const QString &typed : {inside, direct}) {
+        edit->setFocus();
+        edit->clear();
+        QTest::keyClicks(edit, typed);
+        EXPECT_EQ(edit->text(), typed);
+        QTest::keyClick(edit, Qt::Key_Return);
+        EXPECT_EQ(edit->text(), typed == inside ? inside : QStringLiteral("logo.bmp"));
+        EXPECT_EQ(w.page->session().LogoFile, edit->text());
+    }
+
+    // A paste is a whole name: tidied at once.
+    QApplication::clipboard()->setText(direct);
+    edit->clear();
+    edit->paste();
+    EXPECT_EQ(edit->text(), QStringLiteral("logo.bmp"));
+    EXPECT_EQ(w.page->session().LogoFile, QStringLiteral("logo.bmp"));
 }
