@@ -92,8 +92,8 @@ void TneuForm::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     if (!event->spontaneous()) {
-        centreOnScreen(*this);
         FormShow();
+        centreOnScreen(*this);   // after the list may have widened the dialog
     }
 }
 

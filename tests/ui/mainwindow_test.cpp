@@ -362,3 +362,21 @@ TEST_F(MainWindowTest, TicketTypeDialogsAreCentredOnTheScreen)
         dialog->reject();
     }
 }
+
+TEST_F(MainWindowTest, TicketTypeDialogStaysCentredWhenALongNameWidensIt)
+{
+    TicketTypeList list;
+    EttTyp wide = EttTyp::startupType();
+    wide.setTypeName(QString(50, QLatin1Char('W')));
+    list.types = {wide};
+    ASSERT_TRUE(list.save());
+    TSDIAppForm w;
+    w.move(0, 0);
+    w.show();
+    TneuForm *dialog = w.neuForm();
+    dialog->show();
+    QApplication::processEvents();
+    const QPoint screenCentre = dialog->screen()->availableGeometry().center();
+    EXPECT_LE((dialog->geometry().center() - screenCentre).manhattanLength(), 4);
+    dialog->reject();
+}
