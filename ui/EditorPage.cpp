@@ -19,6 +19,7 @@
 EditorSurface::EditorSurface(TSDIAppForm *form, QWidget *parent) : QWidget(parent), form_(form)
 {
     setObjectName(QStringLiteral("PaintBox1"));
+    setAccessibleName(QStringLiteral("Eintrittskarte"));
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -102,16 +103,19 @@ EditorPage::EditorPage(TSDIAppForm *form, QWidget *parent) : QWidget(parent), fo
     grid->setSpacing(0);
     auto *topRuler = new QWidget;
     topRuler->setObjectName(QStringLiteral("TRuler"));
+    topRuler->setAccessibleName(QStringLiteral("Lineal oben"));
     topRuler->setFixedHeight(20);
     topRuler->setAutoFillBackground(true);
     topRuler->setPalette(QPalette(Qt::white));
     auto *leftRuler = new QWidget;
     leftRuler->setObjectName(QStringLiteral("LRuler"));
+    leftRuler->setAccessibleName(QStringLiteral("Lineal links"));
     leftRuler->setFixedWidth(20);
     leftRuler->setAutoFillBackground(true);
     leftRuler->setPalette(QPalette(Qt::white));
     ScrollBox1 = new QScrollArea;
     ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
+    ScrollBox1->setAccessibleName(QStringLiteral("Arbeitsfläche"));
     ScrollBox1->setFrameShape(QFrame::NoFrame);
     ScrollBox1->setBackgroundRole(QPalette::Dark);
     PaintBox1 = new EditorSurface(form);

@@ -176,6 +176,7 @@ QWidget *EventsPage::buildAuswahlPage()
 {
     auto *page = new QWidget;
     AdrList = new QListWidget;
+    AdrList->setAccessibleName(QStringLiteral("Veranstaltungsliste"));
     AdrList->setObjectName(QStringLiteral("AdrList"));
     StdAdrCheck = new QCheckBox(QStringLiteral("Standartadresse"));
     StdAdrCheck->setObjectName(QStringLiteral("StdAdrCheck"));
@@ -198,6 +199,7 @@ QWidget *EventsPage::buildBearbeitenPage()
 {
     auto *page = new QWidget;
     AdrCombo1 = new QComboBox;
+    AdrCombo1->setAccessibleName(QStringLiteral("Veranstaltung"));
     AdrCombo1->setObjectName(QStringLiteral("AdrCombo1"));
     AdrCombo1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     NewAdrBtn = button(QStringLiteral("&Neue Veranstaltung"), QStringLiteral("NewAdrBtn"),
@@ -212,6 +214,7 @@ QWidget *EventsPage::buildBearbeitenPage()
     ShowLabelsBtn = button(QStringLiteral("Beschriftungen..."), QStringLiteral("ShowLabelsBtn"),
                            QStringLiteral("Zeigt die Beschriftungen der Felder"));
     StringGrid1 = new EventGrid(QStringLiteral("StringGrid1"));
+    StringGrid1->setAccessibleName(QStringLiteral("Felder der Veranstaltung"));
     StringGrid1->viewport()->installEventFilter(this);
 
     connect(AdrCombo1, &QComboBox::currentIndexChanged, this, [this] {
@@ -246,6 +249,7 @@ QWidget *EventsPage::buildLogoPage()
 {
     auto *page = new QWidget;
     AdrCombo2 = new QComboBox;
+    AdrCombo2->setAccessibleName(QStringLiteral("Veranstaltung"));
     AdrCombo2->setObjectName(QStringLiteral("AdrCombo2"));
     AdrCombo2->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     FilenameEdit1 = new QLineEdit;
@@ -276,7 +280,9 @@ QWidget *EventsPage::buildLogoPage()
     connect(browse, &QToolButton::clicked, this, [this] { chooseLogoFile(); });
 
     auto *fileRow = new QHBoxLayout;
-    fileRow->addWidget(new QLabel(QStringLiteral("Dateiname:")));
+    auto *fileLabel = new QLabel(QStringLiteral("Dateiname:"));
+    fileLabel->setBuddy(FilenameEdit1);
+    fileRow->addWidget(fileLabel);
     fileRow->addWidget(FilenameEdit1, 1);
     fileRow->addWidget(browse);
     auto *layout = new QVBoxLayout(page);
@@ -290,6 +296,7 @@ QWidget *EventsPage::buildBeschriftungPage()
 {
     auto *page = new QWidget;
     StringGrid2 = new EventGrid(QStringLiteral("StringGrid2"));
+    StringGrid2->setAccessibleName(QStringLiteral("Beschriftungen der Felder"));
     StringGrid2->viewport()->installEventFilter(this);
     connect(StringGrid2, &QTableWidget::cellChanged, this, [this](int row, int column) {
         if (!syncing_ && column == 1 && row >= 1 && row <= EventFieldCount)

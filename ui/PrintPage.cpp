@@ -69,6 +69,9 @@ PrintPage::PrintPage(TSDIAppForm *form, QWidget *parent) : QWidget(parent), form
     auto *bar = new QToolBar;
     for (QToolButton *b : {SetupBtn, PrintBtn, FormatBtn, EMailBtn, CalibrateBtn})
         bar->addWidget(b);
+    // The toolkit's button for buttons that do not fit.
+    if (auto *more = bar->findChild<QToolButton *>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(QStringLiteral("Weitere Schaltflächen"));
     // Printing, the preview and the calibration are wired by their own modules.
     for (QWidget *w : {static_cast<QWidget *>(SetupBtn), static_cast<QWidget *>(PrintBtn),
                        static_cast<QWidget *>(CalibrateBtn),
@@ -78,6 +81,7 @@ PrintPage::PrintPage(TSDIAppForm *form, QWidget *parent) : QWidget(parent), form
     VPaint = new QWidget;
     VPaint->setObjectName(QStringLiteral("VPaint"));
     PreviewArea = new QScrollArea;
+    PreviewArea->setAccessibleName(QStringLiteral("Druckvorschau"));
     PreviewArea->setBackgroundRole(QPalette::Dark);
     PreviewArea->setWidget(VPaint);
     PreviewArea->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -78,6 +78,7 @@ SettingsPage::SettingsPage(TSDIAppForm *form, QWidget *parent) : QWidget(parent)
     SitzplatzCheck = checkBox(QStringLiteral("Inhalt für Feld \"Sitzplatz\" aus dieser Liste laden:"),
                               QStringLiteral("SitzplatzCheck"));
     SitzplatzMemo = new QPlainTextEdit;
+    SitzplatzMemo->setAccessibleName(QStringLiteral("Sitzplatzliste"));
     SitzplatzMemo->setObjectName(QStringLiteral("SitzplatzMemo"));
     SitzplatzMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
     SitzplatzMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -100,7 +101,9 @@ SettingsPage::SettingsPage(TSDIAppForm *form, QWidget *parent) : QWidget(parent)
     connect(BitBtnXP2, &QPushButton::clicked, this, [this] { BitBtnXP2Click(); });
 
     auto *numberRow = new QHBoxLayout;
-    numberRow->addWidget(new QLabel(QStringLiteral("Bezeichnung vor Kartennummer:")));
+    auto *numberLabel = new QLabel(QStringLiteral("Bezeichnung vor Kartennummer:"));
+    numberLabel->setBuddy(BezEd);
+    numberRow->addWidget(numberLabel);
     numberRow->addWidget(BezEd, 1);
 
     auto *fileButtons = new QHBoxLayout;
