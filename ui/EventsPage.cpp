@@ -69,13 +69,8 @@ public:
     {
         if (state() != QAbstractItemView::EditingState)
             return;
-        // The open editor is the visible child of the viewport (closed ones may
-        // linger until deleted).
-        QWidget *editor = nullptr;
-        for (QWidget *child : viewport()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-            if (child->isVisible())
-                editor = child;
-        }
+        // The view keeps the open editor with the cell being edited.
+        QWidget *editor = indexWidget(currentIndex());
         if (!editor)
             return;
         commitData(editor);
