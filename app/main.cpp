@@ -1,5 +1,6 @@
 // The program: one main window with its dialogs.
 #include "ui/Sdimain.h"
+#include "ui/applicationidentity.h"
 #include "ui/promptdialogs.h"
 
 #include <QApplication>
@@ -7,9 +8,7 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("VELMORA"));
-    QApplication::setApplicationName(QStringLiteral("Quorvantis-Pelladromika"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quorvantis-Pelladromika"));
+    setApplicationIdentity();
     TSDIAppForm window;
     installDialogPrompts(&window);
     window.showAtKeptPlacement();

@@ -3,6 +3,7 @@
 #include "core/runtimedir.h"
 #include "imaging/GrafikRW.h"
 #include "render/canvastarget.h"
+#include "imaging/dibrotate.h"
 #include "render/raster.h"
 
 #include <QElapsedTimer>

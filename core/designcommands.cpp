@@ -71,33 +71,44 @@ bool askSaveFirst(Document &doc, const QString &caption)
     return answer == MsgNo;
 }
 
+static void reportForeignFile()
+{
+    showMessage(QStringLiteral("Dateikennung falsch"),
+                QStringLiteral("Die Datei ist keine Eintrittskarte im Format von %1!").arg(QString::fromLatin1(ProgramTitle)),
+                MsgIcon::Information, MsgOk);
+}
+
 OpenOutcome OpenItNow(Document &doc, const QString &path)
 {
     if (doc.pool.hasElements() && !askSaveFirst(doc, QStringLiteral("Eintrittskarte öffnen")))
         return OpenOutcome::Cancelled;
 
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Unbuffered, so that reading the identification reads no more than it.
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         showMessage(QStringLiteral("Fehler: Datei konnte nicht geöffnet werden"),
                     QStringLiteral("Beim Öffnen der Datei ist ein Fehler aufgetreten!"), MsgIcon::Information,
                     MsgOk);
         return OpenOutcome::Failed;
     }
-    const QByteArray bytes = file.readAll();
+    // A foreign file is refused on its identification, without reading the rest.
+    QByteArray bytes = file.read(designMagic().size());
+    if (bytes != designMagic()) {
+        reportForeignFile();
+        return OpenOutcome::Failed;
+    }
+    bytes += file.readAll();
     file.close();
 
     const DesignReadResult result = readDesign(bytes, doc, QFileInfo(path).absolutePath() + QLatin1Char('/'));
     switch (result.status) {
     case DesignReadResult::Status::BadMagic:
-        showMessage(QStringLiteral("Dateikennung falsch"),
-                    QStringLiteral("Die Datei ist keine Eintrittskarte im Format von %1!")
-                        .arg(QString::fromLatin1(ProgramTitle)),
-                    MsgIcon::Information, MsgOk);
+        reportForeignFile();
         return OpenOutcome::Failed;
     case DesignReadResult::Status::DamagedHeader:
         showMessage(QStringLiteral("Fehler: Datei beschädigt"),
-                    QStringLiteral("Beim Öffnen der Datei ist ein Fehler aufgetreten! Die Datei ist "
-                                   "unvollständig; die Eintrittskarte bleibt unverändert."),
+                    QStringLiteral("Die Datei konnte nicht gelesen werden, sie ist unvollständig. "
+                                   "Es wurde nichts geladen; die Eintrittskarte bleibt unverändert."),
                     MsgIcon::Information, MsgOk);
         return OpenOutcome::Failed;
     case DesignReadResult::Status::DamagedRecords:

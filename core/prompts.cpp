@@ -1,5 +1,6 @@
 #include "core/prompts.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 #include <cstdio>
 
@@ -86,7 +87,12 @@ QString toDialogFilter(const QString &programFilter)
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         QString patterns = parts[i + 1];
         patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        out << QStringLiteral("%1 (%2)").arg(parts[i], patterns);
+        // Descriptions that already show their patterns ("Textdateien (*.txt)")
+        // lose them here: the dialog shows the patterns it applies, once.
+        static const QRegularExpression shownPatterns(QStringLiteral("\\s*\\([^()]*\\)$"));
+        QString name = parts[i];
+        name.remove(shownPatterns);
+        out << QStringLiteral("%1 (%2)").arg(name, patterns);
     }
     return out.join(QStringLiteral(";;"));
 }

@@ -38,12 +38,18 @@ void writeString(ByteWriter &out, const QString &s)
 }
 }
 
-EventDatabase decodeEventDatabase(QByteArrayView bytes)
+EventDatabase decodeEventDatabase(QByteArrayView bytes, bool *complete)
 {
     EventDatabase db;
     ByteReader in(bytes);
-    if (in.remaining() < 4)
+    bool whole = false;
+    const auto done = [&] {
+        if (complete)
+            *complete = whole;
         return db;
+    };
+    if (in.remaining() < 4)
+        return done();
     const int32_t count = in.i32();
     // Never reserve more events than the data could hold.
     const qsizetype fitting = in.remaining() / (MinStringBytes * EventStringCount);
@@ -54,18 +60,20 @@ EventDatabase decodeEventDatabase(QByteArrayView bytes)
             if (!readString(in, record.strings[size_t(k)])) {
                 if (k > 0)
                     db.events.push_back(std::move(record));
-                return db;
+                return done();
             }
         }
         db.events.push_back(std::move(record));
     }
     for (QString &label : db.FieldLabels) {
         if (!readString(in, label))
-            return db;
+            return done();
     }
-    if (in.remaining() >= 4)
-        db.DefaultEventIndex = in.i32();
-    return db;
+    if (in.remaining() < 4)
+        return done();
+    db.DefaultEventIndex = in.i32();
+    whole = count >= 0 && in.remaining() == 0;
+    return done();
 }
 
 QByteArray encodeEventDatabase(const EventDatabase &db)
@@ -87,12 +95,16 @@ QString eventDatabasePath()
     return ProgramFolder() + QStringLiteral("AdrDB.dat");
 }
 
-std::optional<EventDatabase> readEventDatabaseFile(const QString &path)
+std::optional<EventDatabase> readEventDatabaseFile(const QString &path, bool *complete)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    return decodeEventDatabase(file.readAll());
+    const QByteArray bytes = file.readAll();
+    EventDatabase db = decodeEventDatabase(bytes, complete);
+    if (complete && bytes.isEmpty())
+        *complete = true;
+    return db;
 }
 
 bool writeEventDatabaseFile(const QString &path, const EventDatabase &db)

@@ -28,14 +28,16 @@ struct EventDatabase {
 // the end of the data. Everything read before that point stays (an event cut
 // short keeps the strings read so far); what was not reached stays empty, and
 // DefaultEventIndex stays 0 when it was not reached. A negative event count
-// reads as no events.
-EventDatabase decodeEventDatabase(QByteArrayView bytes);
+// reads as no events. complete (when given) tells whether every byte was read
+// as the layout says, up to and including DefaultEventIndex and nothing after it.
+EventDatabase decodeEventDatabase(QByteArrayView bytes, bool *complete = nullptr);
 QByteArray encodeEventDatabase(const EventDatabase &db);
 
 // ProgramFolder() + "AdrDB.dat".
 QString eventDatabasePath();
-// Reads the file; nullopt when it cannot be opened.
-std::optional<EventDatabase> readEventDatabaseFile(const QString &path);
+// Reads the file; nullopt when it cannot be opened. complete as for decoding
+// (an empty file counts as complete: there is nothing to lose).
+std::optional<EventDatabase> readEventDatabaseFile(const QString &path, bool *complete = nullptr);
 // Replaces the file only once the new contents are completely written; a
 // failed write leaves the previous file as it was.
 bool writeEventDatabaseFile(const QString &path, const EventDatabase &db);

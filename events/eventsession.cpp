@@ -2,6 +2,7 @@
 
 #include "core/programfolder.h"
 #include "core/prompts.h"
+#include "core/unreadfilebackup.h"
 
 namespace {
 // The first value of a chooser text is cut to 255 characters; the rest stay whole.
@@ -49,9 +50,11 @@ void EventSession::formCreate()
 
 void EventSession::LoadAllNames()
 {
-    std::optional<EventDatabase> read = readEventDatabaseFile(eventDatabasePath());
+    bool complete = true;
+    std::optional<EventDatabase> read = readEventDatabaseFile(eventDatabasePath(), &complete);
     if (!read)
         return;
+    keepOldFileFirst_ = !complete;
     FreeAllNames();
     db = std::move(*read);
     ListAllNames();
@@ -60,7 +63,7 @@ void EventSession::LoadAllNames()
 bool EventSession::SaveAllNames()
 {
     SaveToDB(CurrentEventIndex);
-    return writeEventDatabaseFile(eventDatabasePath(), db);
+    return replaceDataFile(eventDatabasePath(), encodeEventDatabase(db), keepOldFileFirst_);
 }
 
 void EventSession::FreeAllNames()

@@ -42,7 +42,8 @@ public:
     void formCreate();
     // Reads AdrDB.dat; a file that cannot be opened changes nothing.
     void LoadAllNames();
-    // Writes the grid back into the current event, then the whole database.
+    // Writes the grid back into the current event, then the whole database. A
+    // file that was not read completely is first kept as a backup.
     bool SaveAllNames();
     void FreeAllNames();
     void ListAllNames();
@@ -62,6 +63,7 @@ public:
 
 private:
     void setAllChoosers(int index);
+    bool keepOldFileFirst_ = false;
 };
 
 // Drops a double quote standing first and one standing last; others stay.

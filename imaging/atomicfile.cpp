@@ -20,6 +20,8 @@ FileWriteResult writeFileAtomicallyReporting(const QString &path, QByteArrayView
     if (fault == WriteFault::FolderNotWritable)
         return {FileWriteStatus::NotCreated, QStringLiteral("Permission denied")};
     QSaveFile file(path);
+    // Where the folder forbids new files but the file itself is writable.
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly))
         return {FileWriteStatus::NotCreated, file.errorString()};
     if (fault == WriteFault::DiskFull) {

@@ -1,8 +1,8 @@
 #include "printing/tickettypelist.h"
 
-#include "core/atomicfile.h"
 #include "core/bytes.h"
 #include "core/programfolder.h"
+#include "core/unreadfilebackup.h"
 
 #include <QFile>
 
@@ -16,18 +16,19 @@ void TicketTypeList::load()
     QFile f(filePath());
     if (!f.open(QIODevice::ReadOnly))
         return;
-    loadFrom(f.readAll());
+    const QByteArray bytes = f.readAll();
+    keepOldFileFirst_ = !loadFrom(bytes) && !bytes.isEmpty();
 }
 
-void TicketTypeList::loadFrom(QByteArrayView bytes)
+bool TicketTypeList::loadFrom(QByteArrayView bytes)
 {
     ByteReader r(bytes);
     if (r.i32() != Magic || r.failed())
-        return;
+        return false;
     types.clear();
     const int32_t count = r.i32();
-    if (count <= 0)
-        return;
+    if (r.failed() || count < 0)
+        return false;
     // Never trust the count beyond what the file holds.
     const qsizetype available = r.remaining() / EttTyp::RecordSize;
     const qsizetype n = std::min<qsizetype>(count, available);
@@ -37,6 +38,7 @@ void TicketTypeList::loadFrom(QByteArrayView bytes)
         t.fromBytes(r.bytes(EttTyp::RecordSize));
         types.push_back(t);
     }
+    return n == count && r.remaining() == 0;
 }
 
 QByteArray TicketTypeList::toBytes() const
@@ -49,9 +51,9 @@ QByteArray TicketTypeList::toBytes() const
     return w.take();
 }
 
-bool TicketTypeList::save() const
+bool TicketTypeList::save()
 {
-    return writeFileAtomically(filePath(), toBytes());
+    return replaceDataFile(filePath(), toBytes(), keepOldFileFirst_);
 }
 
 void TicketTypeList::remove(int i)

@@ -3,6 +3,7 @@
 #include "render/canvas.h"
 #include "render/cardrenderer.h"
 
+#include <algorithm>
 #include <cstdint>
 
 class Tobs;
@@ -25,7 +26,11 @@ void drawTextElement(CardPass &pass, const Tobs &e);
 void drawImageElement(CardPass &pass, Tobs &e);
 
 // Device coordinates stay far from the int range so sums never overflow.
-int32_t clampCoord(int64_t v);
+constexpr int32_t clampCoord(int64_t v)
+{
+    constexpr int64_t limit = int64_t(1) << 28;
+    return int32_t(std::clamp<int64_t>(v, -limit, limit));
+}
 
 // The text effect lengths and the font of a text element at the pass's scale.
 CanvasFont textElementFont(const CardPass &pass, const Tobs &e);

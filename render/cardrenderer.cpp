@@ -91,12 +91,6 @@ void drawBackground(Canvas &canvas, const Document &doc, const CardRect &card, i
 
 } // namespace
 
-int32_t clampCoord(int64_t v)
-{
-    constexpr int64_t limit = int64_t(1) << 28;
-    return int32_t(std::clamp<int64_t>(v, -limit, limit));
-}
-
 bool RenderBusy()
 {
     return renderBusy;

@@ -1,6 +1,7 @@
 #pragma once
-// Raster drawing helpers: picture sizes, scaled drawing onto a canvas, reading
-// picture files and turning pictures by quarter turns.
+// Raster drawing helpers: picture sizes and scaled drawing onto a canvas.
+// Reading picture files lives with the model (core/pictureloading.h), turning
+// pictures with the image library (imaging/dibrotate.h).
 #include "imaging/GrafikRW.h"
 #include "render/canvastarget.h"
 
@@ -37,18 +38,3 @@ void RowDraw24(CanvasTarget &dc, int32_t X, int32_t Y, int32_t DestW, int32_t De
                int32_t SrcX, int32_t TopRow, int32_t SrcW, int32_t SrcH, uint32_t Rop = SRCCOPY);
 void RowDraw8(CanvasTarget &dc, int32_t X, int32_t Y, int32_t DestW, int32_t DestH, const DibImage &dib,
               int32_t SrcX, int32_t TopRow, int32_t SrcW, int32_t SrcH, uint32_t Rop = SRCCOPY);
-
-// Reads a picture file into dib (releasing what it held). When nothing can be
-// read, dib becomes a blank 320 x 200 picture of 24 bits per pixel and the
-// result is false.
-bool LoadDIBit(DibImage &dib, const QString &name);
-
-// Reads a picture file into a toolkit image for previews. The image is first
-// 100 x 100; files the image library cannot read are tried with Qt's own reader.
-bool LoadBit(QImage &bitmap, const QString &name);
-
-// Replace dib by a copy turned a quarter turn counter-clockwise, a quarter turn
-// clockwise, or a half turn. Progress goes to the imaging notifier.
-void RotLeft(DibImage &dib);
-void RotRight(DibImage &dib);
-void Rot180(DibImage &dib);

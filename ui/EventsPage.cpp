@@ -1,5 +1,6 @@
 #include "ui/EventsPage.h"
 
+#include "core/pictureloading.h"
 #include "core/programfolder.h"
 #include "core/prompts.h"
 #include "events/logopreview.h"
@@ -414,7 +415,7 @@ void EventsPage::PaintBox3Paint(QPainter &painter, const QSize &area)
         deldib(logo_);
         logo_ = DibImage{};
         if (!session_.LogoFile.isEmpty())
-            OpenDib(logo_, resolveProgramPath(session_.LogoFile));
+            OpenDib(logo_, locatePictureFile(session_.LogoFile));
     }
     if (logo_.isEmpty())
         return;

@@ -167,6 +167,5 @@ void TneuForm::OkBitBtn1Click()
     const EttTyp &chosen = list_.types[size_t(i)];
     *cardType_ = chosen;
     cardType_->setTypeName(chosen.typeName());
-    SaveEttTypes();
-    accept();
+    accept();   // closing writes the list (FormClose)
 }

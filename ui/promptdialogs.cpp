@@ -1,6 +1,7 @@
 #include "ui/promptdialogs.h"
 
 #include "core/prompts.h"
+#include "ui/applicationidentity.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -23,7 +24,7 @@ QMessageBox::Icon toIcon(MsgIcon icon)
 
 int showBox(QWidget *owner, const Prompt &p)
 {
-    QMessageBox box(toIcon(p.icon), p.caption.isEmpty() ? QApplication::applicationDisplayName() : p.caption,
+    QMessageBox box(toIcon(p.icon), p.caption.isEmpty() ? defaultMessageCaption() : p.caption,
                     p.text, QMessageBox::NoButton, owner);
     struct Choice { int flag; const char *caption; QMessageBox::ButtonRole role; };
     const Choice choices[] = {

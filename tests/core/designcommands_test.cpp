@@ -6,6 +6,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <atomic>
+#include <fcntl.h>
+#include <future>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <gtest/gtest.h>
 
 using namespace DesignCommands;
@@ -135,6 +140,48 @@ TEST(DesignCommands, OpenFailuresKeepTheDocument)
     EXPECT_EQ(doc.pool[1].Text, QByteArray("ok"));
     EXPECT_EQ(doc.pool[2].Kind, KindFree);
     EXPECT_TRUE(doc.CurrentFileName.isEmpty());
+
+    // Cut inside the header, at every length: nothing is loaded, and the message says so.
+    doc.CurrentFileName = QStringLiteral("vorher.etr");
+    for (qsizetype length = 36; length < 177; ++length) {
+        folder.write("header.etr", bytes.left(length));
+        prompts.answer(MsgNo).answer(MsgOk);   // not saved first; the message
+        EXPECT_EQ(OpenItNow(doc, folder.file("header.etr")), OpenOutcome::Failed) << length;
+        EXPECT_EQ(prompts.last().text, QStringLiteral("Die Datei konnte nicht gelesen werden, sie ist "
+                                                      "unvollständig. Es wurde nichts geladen; die "
+                                                      "Eintrittskarte bleibt unverändert.")) << length;
+        EXPECT_EQ(doc.pool[1].Text, QByteArray("ok")) << length;
+        EXPECT_EQ(doc.CurrentFileName, QStringLiteral("vorher.etr")) << length;
+    }
+}
+
+TEST(DesignCommands, AForeignFileIsRefusedOnItsIdentificationAlone)
+{
+    // A pipe delivers a foreign identification and then holds back its end: the
+    // open command must decide on the first 36 bytes instead of waiting for the rest.
+    TestFolder folder;
+    const QByteArray pipe = QFile::encodeName(folder.file("fremd.etr"));
+    ASSERT_EQ(mkfifo(pipe.constData(), 0600), 0);
+    std::promise<void> release;
+    std::atomic<bool> endDelivered = false;
+    auto writer = std::async(std::launch::async, [&] {
+        const int fd = ::open(pipe.constData(), O_WRONLY);
+        if (fd < 0)
+            return;
+        const QByteArray foreign(64, 'x');
+        [[maybe_unused]] const auto written = ::write(fd, foreign.constData(), size_t(foreign.size()));
+        release.get_future().wait_for(std::chrono::seconds(3));
+        endDelivered = true;
+        ::close(fd);
+    });
+    ScriptedPrompts prompts;
+    prompts.answer(MsgOk);
+    Document doc;
+    EXPECT_EQ(OpenItNow(doc, folder.file("fremd.etr")), OpenOutcome::Failed);
+    EXPECT_FALSE(endDelivered);
+    release.set_value();
+    writer.get();
+    EXPECT_EQ(prompts.last().caption, QStringLiteral("Dateikennung falsch"));
 }
 
 TEST(DesignCommands, FailedSavesReportKeepTheOldFileAndTheName)

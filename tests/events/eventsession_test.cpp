@@ -5,6 +5,7 @@
 #include "tests/support/failingsave.h"
 #include "tests/support/testsupport.h"
 
+#include <QDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -77,6 +78,49 @@ TEST(EventSession, NoFileGivesEmptyDatabaseAnd73ByteFile)
     ASSERT_TRUE(s.SaveAllNames());
     const QByteArray bytes = folder.read(QStringLiteral("AdrDB.dat"));
     EXPECT_EQ(bytes, QByteArray(73, '\0'));
+}
+
+TEST(EventSession, AFileNotReadCompletelyIsKeptBeforeItIsFirstReplaced)
+{
+    EventDatabase db;
+    db.events = {event("Konzert", "Halle")};
+    const QByteArray whole = encodeEventDatabase(db);
+    struct Case {
+        const char *what;
+        QByteArray bytes;
+    };
+    const Case cases[] = {
+        {"cut inside an event", whole.left(40)},
+        {"default index missing", whole.left(whole.size() - 4)},
+        {"bytes after the default index", whole + "xyz"},
+        {"length beyond the file", QByteArray("\x01\0\0\0\xFF\xFF\0\0abc", 11)},
+    };
+    for (const Case &c : cases) {
+        TestFolder folder;
+        folder.write("AdrDB.dat.bak", "earlier backup");
+        folder.write("AdrDB.dat", c.bytes);
+        EventSession s;
+        s.formCreate();
+        ScriptedPrompts prompts;
+        prompts.answer(MsgOk);
+        ASSERT_TRUE(s.SaveAllNames()) << c.what;
+        EXPECT_EQ(folder.read("AdrDB.dat.bak"), QByteArray("earlier backup")) << c.what;
+        EXPECT_EQ(folder.read("AdrDB.dat.bak2"), c.bytes) << c.what;
+        EXPECT_EQ(folder.read("AdrDB.dat"), encodeEventDatabase(s.db)) << c.what;
+        ASSERT_EQ(prompts.seen().size(), 1u) << c.what;
+        EXPECT_TRUE(prompts.last().text.contains(QDir::toNativeSeparators(folder.file("AdrDB.dat.bak2")))) << c.what;
+        ASSERT_TRUE(s.SaveAllNames());   // told once
+        EXPECT_EQ(prompts.seen().size(), 1u) << c.what;
+    }
+
+    // A file read completely is replaced as before, without a backup.
+    TestFolder folder;
+    folder.write("AdrDB.dat", whole);
+    EventSession s;
+    s.formCreate();
+    ASSERT_TRUE(s.SaveAllNames());
+    EXPECT_FALSE(folder.exists("AdrDB.dat.bak"));
+    EXPECT_EQ(folder.read("AdrDB.dat"), whole);
 }
 
 TEST(EventSession, SwitchingAndSavingKeepGridEdits)

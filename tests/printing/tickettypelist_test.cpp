@@ -3,6 +3,7 @@
 #include "tests/support/failingsave.h"
 #include "tests/support/testsupport.h"
 
+#include <QDir>
 #include <QtEndian>
 #include <gtest/gtest.h>
 
@@ -60,6 +61,58 @@ TEST(TicketTypeList, ForeignOrDamagedFilesAreNotTrusted)
     folder.write("karten.dat", bytes);
     list.load();
     EXPECT_TRUE(list.types.empty());
+}
+
+TEST(TicketTypeList, AFileNotReadCompletelyIsKeptBeforeItIsFirstReplaced)
+{
+    TicketTypeList two;
+    two.types = {named("X"), named("Y")};
+    const QByteArray whole = two.toBytes();
+    QByteArray negativeCount = whole;
+    qToLittleEndian<int32_t>(-1, negativeCount.data() + 4);
+    struct Case {
+        const char *what;
+        QByteArray bytes;
+    };
+    const Case cases[] = {
+        {"foreign magic", QByteArray("\x01\x02\x03\x04\x01\0\0\0", 8)},
+        {"cut short", whole.left(whole.size() - 10)},
+        {"bytes after the records", whole + "x"},
+        {"negative count", negativeCount},
+        {"no count", whole.left(6)},
+    };
+    for (const Case &c : cases) {
+        TestFolder folder;
+        folder.write("karten.dat.bak", "earlier backup");
+        folder.write("karten.dat", c.bytes);
+        TicketTypeList list;
+        list.load();
+        ScriptedPrompts prompts;
+        prompts.answer(MsgOk);
+        ASSERT_TRUE(list.save()) << c.what;
+        EXPECT_EQ(folder.read("karten.dat.bak"), QByteArray("earlier backup")) << c.what;
+        EXPECT_EQ(folder.read("karten.dat.bak2"), c.bytes) << c.what;
+        EXPECT_EQ(folder.read("karten.dat"), list.toBytes()) << c.what;
+        ASSERT_EQ(prompts.seen().size(), 1u) << c.what;
+        EXPECT_EQ(prompts.last().icon, MsgIcon::Information);
+        EXPECT_TRUE(prompts.last().text.contains(QDir::toNativeSeparators(folder.file("karten.dat.bak2")))) << c.what;
+
+        // Told once: the next close writes without a further backup or message.
+        list.load();
+        ASSERT_TRUE(list.save());
+        EXPECT_EQ(prompts.seen().size(), 1u) << c.what;
+        EXPECT_FALSE(folder.exists("karten.dat.bak3")) << c.what;
+    }
+
+    // A file read completely is replaced as before, without a backup.
+    TestFolder folder;
+    folder.write("karten.dat", whole);
+    TicketTypeList list;
+    list.load();
+    list.types.push_back(named("Z"));
+    ASSERT_TRUE(list.save());
+    EXPECT_FALSE(folder.exists("karten.dat.bak"));
+    EXPECT_EQ(folder.read("karten.dat"), list.toBytes());
 }
 
 TEST(TicketTypeList, RemovingKeepsTheOrder)

@@ -49,7 +49,42 @@ TEST(LoadDIBit, ANameWithAFolderIsReadExactlyThere)
     EXPECT_FALSE(LoadDIBit(pic.dib, "C:\\Bilder\\logo.bmp"));
 }
 
-TEST(LoadDIBit, AFailureLeavesTheBlankPicture)
+TEST(LoadDIBit, NamesFromWindowsFindTheirFiles)
+{
+    TestFolder folder;
+    writePicture(folder.file("logo.bmp"), 21, 9);
+    writePicture(folder.file("Bilder/Karte.bmp"), 7, 3);
+    writePicture(folder.file("Entwurf/rand.bmp"), 4, 4);
+    struct Case {
+        QString stored;
+        int width;
+    };
+    const Case cases[] = {
+        {"LOGO.BMP", 21},                                         // bare name, other letter case
+        {folder.path() + "\\Bilder\\Karte.bmp", 7},              // '\\' separates folders
+        {folder.path() + "\\Bilder\\KARTE.bmp", 7},
+        {folder.path() + "/Bilder/karte.BMP", 7},
+    };
+    for (const Case &c : cases) {
+        OwnedDib pic;
+        EXPECT_TRUE(LoadDIBit(pic.dib, c.stored)) << c.stored.toStdString();
+        EXPECT_EQ(DibWidth(pic.dib), c.width) << c.stored.toStdString();
+    }
+    QImage bitmap;
+    EXPECT_TRUE(LoadBit(bitmap, "Logo.Bmp"));
+    EXPECT_EQ(bitmap.size(), QSize(21, 9));
+
+    // The design's pictures: the file name part beside the design, in any letter case.
+    OwnedDib pic;
+    EXPECT_TRUE(loadPictureByRule(pic.dib, "C:\\Alt\\RAND.BMP", folder.file("Entwurf")));
+    EXPECT_EQ(DibWidth(pic.dib), 4);
+
+    // A file added later to a folder already looked at is found too.
+    writePicture(folder.file("Bilder/Neu.bmp"), 2, 2);
+    EXPECT_TRUE(LoadDIBit(pic.dib, folder.path() + "/Bilder/NEU.BMP"));
+}
+
+TEST(LoadDIBit, AFailureLeavesTheWhiteBlankPicture)
 {
     TestFolder folder;
     writePicture(folder.file("logo.bmp"), 21, 9);
@@ -61,7 +96,9 @@ TEST(LoadDIBit, AFailureLeavesTheBlankPicture)
         EXPECT_EQ(DibWidth(pic.dib), 320) << name;
         EXPECT_EQ(DibHeight(pic.dib), 200) << name;
         EXPECT_EQ(DibBitCount(pic.dib), 24) << name;
-        EXPECT_NE(pic.dib.Bits, nullptr) << name;
+        ASSERT_NE(pic.dib.Bits, nullptr) << name;
+        EXPECT_EQ(getpixel(pic.dib, 0, 0), 0xFFFFFF) << name;
+        EXPECT_EQ(getpixel(pic.dib, 319, 199), 0xFFFFFF) << name;
     }
 }
 

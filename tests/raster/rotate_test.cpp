@@ -1,4 +1,5 @@
 #include "imaging/imagingnotifier.h"
+#include "imaging/dibrotate.h"
 #include "render/raster.h"
 #include "tests/raster/rasterfixtures.h"
 

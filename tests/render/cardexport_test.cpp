@@ -1,8 +1,10 @@
 // The card image export: size, scale, ticket number, file name and format.
+#include "core/designfile.h"
 #include "core/document.h"
 #include "imaging/dibqimage.h"
 #include "printing/cardexport.h"
 #include "tests/support/failingsave.h"
+#include "renderfixture.h"
 #include "tests/support/testsupport.h"
 
 #include <QDir>
@@ -166,4 +168,30 @@ TEST(CardExport, ACardTooLargeForAPictureIsRefusedBeforeAllocating)
     rusage after{};
     getrusage(RUSAGE_SELF, &after);
     EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 100 * 1024) << "kilobytes of peak memory";
+}
+
+TEST(CardExport, PicturesThatCannotBeReadExportWhite)
+{
+    // A stretched background and an image element over the card's middle, both missing.
+    Document saved;
+    saved.BackgroundMode = 0;
+    saved.BackgroundFile = "fehlt-hintergrund.bmp";
+    Tobs &image = saved.pool[1];
+    image.Kind = KindImage;
+    image.Left = saved.PasteboardWidth / 3 + 20000;
+    image.Top = saved.PasteboardHeight / 3 + 10000;
+    image.Width = 40000;
+    image.Height = 20000;
+    image.Text = "fehlt-bild.bmp";
+
+    TestFolder folder;
+    ScriptedPrompts prompts;
+    prompts.answer(MsgOk).answer(MsgOk);
+    Document doc;
+    ASSERT_TRUE(readDesign(writeDesign(saved), doc, folder.path()).ok());
+    EXPECT_EQ(prompts.seen().size(), 2u);
+
+    const QImage card = renderCardForExport(doc, CardRenderInputs{}, 1);
+    ASSERT_EQ(card.size(), QSize(340, 207));
+    EXPECT_EQ(countOf(card, 0xFFFFFFFF), 340 * 207);
 }

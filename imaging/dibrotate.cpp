@@ -1,5 +1,5 @@
 // Quarter and half turns of pictures, with progress for the main window.
-#include "render/raster.h"
+#include "imaging/dibrotate.h"
 
 #include "imaging/imagingnotifier.h"
 
