@@ -1,5 +1,6 @@
 // Milliseconds per DrawVCart for a busy card: the editor's visible area, one
-// ticket at 600 pixels per inch, and the 96-dpi export.
+// ticket at 600 pixels per inch, and the 96-dpi export; and the placeholder
+// substitution of a 1 MB text made of placeholders.
 #include "core/cp1252.h"
 #include "core/document.h"
 #include "core/runtimedir.h"
@@ -140,8 +141,15 @@ int main(int argc, char **argv)
     // (c) the 96-dpi export.
     const double c = msPerCall([&] { renderCardForExport(doc, inputs, 1234); });
 
+    // (d) substitution in one million characters of placeholders.
+    QString placeholderText;
+    while (placeholderText.size() < 1000000)
+        placeholderText += QStringLiteral("[Ort] <Preis> [Kartennummer] [Zusatz 5] ");
+    const double d = msPerCall([&] { GetRepStr(placeholderText, inputs.placeholders, 1234, {}); });
+
     std::printf("render (a) editor 1000x700 zoom 1:      %8.2f ms per DrawVCart (goal < 8)\n", a);
     std::printf("render (b) ticket 600 dpi %dx%d:      %8.2f ms per DrawVCart (goal < 120)\n", W, H, b);
     std::printf("render (c) export 96 dpi 340x207:       %8.2f ms per DrawVCart\n", c);
+    std::printf("render (d) placeholders in 1 MB of text:  %8.2f ms per GetRepStr (goal < 500)\n", d);
     return 0;
 }

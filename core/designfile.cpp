@@ -88,7 +88,7 @@ bool readHeader(ByteReader &r, Header &h)
 
 // Reads the fields after the slot number into t; image pictures are loaded right
 // after their file name, as the reader always did.
-void readRecordFields(ByteReader &r, Tobs &t, const QString &designFolder)
+void readRecordFields(ByteReader &r, Tobs &t, DesignPictures &pictures)
 {
     t.Left = r.i32();
     t.Top = r.i32();
@@ -113,8 +113,7 @@ void readRecordFields(ByteReader &r, Tobs &t, const QString &designFolder)
     if (t.Kind == KindImage && !r.failed()) {
         t.release();
         t.Kind = KindImage;
-        loadPictureByRule(t.Dib, t.Text, designFolder);
-        applyStoredRotation(t.Dib, t.Rotation);
+        pictures.load(t.Dib, t.Text, t.Rotation);
     }
     t.FontColor = r.i32();
     t.FontHeight = r.i32();
@@ -140,13 +139,14 @@ DesignReadResult readDesign(QByteArrayView bytes, Document &doc, const QString &
     }
 
     doc.clearall();
+    DesignPictures pictures(designFolder);
     doc.ticketType = h.type;
     doc.PasteboardWidth = h.pasteboardWidth;
     doc.PasteboardHeight = h.pasteboardHeight;
     doc.BackgroundMode = h.backgroundMode;
     doc.BackgroundFile = h.backgroundFile;
     if (doc.BackgroundMode != -1 && !doc.BackgroundFile.isEmpty())
-        loadPictureByRule(doc.BackgroundImage, doc.BackgroundFile, designFolder);
+        pictures.load(doc.BackgroundImage, doc.BackgroundFile);
     doc.scale.ZoomFactor = h.zoom;
     doc.scale.DocUnitsPerPixel = h.docUnitsPerPixel;
 
@@ -159,7 +159,7 @@ DesignReadResult readDesign(QByteArrayView bytes, Document &doc, const QString &
         if (slot > ElementPool::SlotCount)
             break;
         Tobs &t = doc.pool[slot];
-        readRecordFields(r, t, designFolder);
+        readRecordFields(r, t, pictures);
         if (r.failed()) {
             // An incomplete record is not kept.
             t.release();

@@ -52,19 +52,24 @@ QString locatePictureFile(const QString &storedName)
     return other.isEmpty() ? path : other;
 }
 
+void putBlankPicture(DibImage &dib)
+{
+    // The picture held before is released, not leaked, when the blank one replaces it.
+    if (dib.Bits)
+        deldib(dib);
+    newdib(dib, 320, 200, 24);
+    // A picture that cannot be read shows as a white area, not a black block.
+    if (dib.Bits)
+        std::memset(dib.Bits, 0xFF, size_t(dib.RowBytes) * 200);
+}
+
 bool LoadDIBit(DibImage &dib, const QString &name)
 {
     DibImage read;
     OpenDib(read, locatePictureFile(name));
     if (!read.Bits) {
         deldib(read);
-        // The picture held before is released, not leaked, when the blank one replaces it.
-        if (dib.Bits)
-            deldib(dib);
-        newdib(dib, 320, 200, 24);
-        // A picture that cannot be read shows as a white area, not a black block.
-        if (dib.Bits)
-            std::memset(dib.Bits, 0xFF, size_t(dib.RowBytes) * 200);
+        putBlankPicture(dib);
         return false;
     }
     if (dib.Bits)

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <map>
 
 class QImage;
 
@@ -17,6 +18,8 @@ QString locatePictureFile(const QString &storedName);
 // read, dib becomes a white 320 x 200 picture of 24 bits per pixel and the
 // result is false.
 bool LoadDIBit(DibImage &dib, const QString &name);
+// Puts that white 320 x 200 picture into dib, releasing what it held.
+void putBlankPicture(DibImage &dib);
 
 // Reads a picture file into a toolkit image for previews. The image is first
 // 100 x 100; files the image library cannot read are tried with Qt's own reader.
@@ -29,3 +32,32 @@ bool loadPictureByRule(DibImage &picture, const QByteArray &storedName, const QS
 
 // Turns a freshly loaded image element picture by its stored quarter turns.
 void applyStoredRotation(DibImage &picture, int32_t rotation);
+
+// The pictures of one design being opened. A file named by several records is
+// decoded once and copied, and all pictures together (a turned one counts twice
+// while it turns) stay within one memory budget: a picture beyond it is not
+// loaded but reported as one that cannot be read, with the blank picture.
+class DesignPictures {
+public:
+    static constexpr int64_t BudgetBytes = 1024LL * 1024 * 1024;
+
+    explicit DesignPictures(const QString &designFolder, int64_t budgetBytes = BudgetBytes)
+        : folder_(designFolder), budget_(budgetBytes)
+    {
+    }
+    ~DesignPictures();
+    DesignPictures(const DesignPictures &) = delete;
+    DesignPictures &operator=(const DesignPictures &) = delete;
+
+    // Reads the picture by the picture-loading rule and turns it by its stored
+    // quarter turns. True when a file was read and loaded.
+    bool load(DibImage &picture, const QByteArray &storedName, int32_t rotation = 0);
+
+private:
+    bool refuse(DibImage &picture, const QByteArray &storedName, int32_t rotation);
+
+    QString folder_;
+    int64_t budget_;
+    int64_t used_ = 0;
+    std::map<QByteArray, DibImage> decoded_; // by stored name; released at the end
+};

@@ -8,15 +8,6 @@
 constexpr int EventStringCount = 13;   // the fields, then the logo file name
 constexpr int FieldLabelCount = 13;    // labels 1..12 belong to the fields; 13 is kept but unused
 
-// Field indexes the program refers to by meaning.
-enum EventField : int {
-    FieldBezeichnung = 1,
-    FieldAuffuehrung = 2,
-    FieldOrt = 3,
-    FieldDatumUhrzeit = 4,
-    FieldSitzplatz = 7,
-};
-
 struct EventRecord {
     std::array<QString, EventStringCount> strings;
 

@@ -153,6 +153,8 @@ DibImage decodeBmp(QByteArrayView file)
         && uint64_t(bitsStart) + uint64_t(dibRowBytes(int32_t(l.width), l.bitCount)) * uint64_t(height)
                > uint64_t(file.size()))
         return DibImage{}; // truncated, or a header promising more than the file holds
+    if (l.compression != BiRgb && !pictureBackedByData(l.width * height, int64_t(file.size()) - int64_t(bitsStart)))
+        return DibImage{}; // run codes this short cannot describe a picture that large
 
     DibImage dib;
     if (!newdib(dib, int32_t(l.width), int32_t(height), l.bitCount))

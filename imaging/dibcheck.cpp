@@ -13,3 +13,10 @@ bool dibIsWellFormed(const DibImage &dib)
         return false;
     return dib.RowBytes >= dibRowBytes(h.biWidth, bpp) && int64_t(dib.RowBytes) * h.biHeight <= MaxDibBytes;
 }
+
+bool pictureBackedByData(int64_t pixels, int64_t dataBytes)
+{
+    constexpr int64_t AlwaysAllowedPixels = 1 << 20;
+    constexpr int64_t MaxPixelsPerByte = 4096;
+    return pixels <= AlwaysAllowedPixels || pixels / MaxPixelsPerByte <= dataBytes;
+}

@@ -36,6 +36,11 @@ bool isGif(QByteArrayView file);
 DibImage decodeGif(QByteArrayView file);
 bool encodeGif(const DibImage &dib, QByteArray &out);
 
+// Whether a picture of this many pixels may come from this many bytes of coded
+// data. Run-length and LZW codes describe a few thousand pixels per byte at
+// most, so a tiny file cannot make a huge picture; small pictures always pass.
+bool pictureBackedByData(int64_t pixels, int64_t dataBytes);
+
 // Header, pointers and row size agree with each other and the size limits.
 bool dibIsWellFormed(const DibImage &dib);
 

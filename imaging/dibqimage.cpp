@@ -1,7 +1,8 @@
 // Conversion between DibImage and QImage, and PNG writing for the export.
 #include "imaging/dibqimage.h"
+#include "imaging/atomicfile.h"
 
-#include <QSaveFile>
+#include <QBuffer>
 #include <QImageWriter>
 #include <QPainter>
 #include <algorithm>
@@ -160,12 +161,9 @@ bool saveDibAsPng(const DibImage &dib, const QString &fullPath)
     const QImage image = dibToQImage(dib);
     if (image.isNull())
         return false;
-    QSaveFile file(fullPath);
-    file.setDirectWriteFallback(true);   // folder without the right to create files
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    QImageWriter writer(&file, "png");
-    if (!writer.write(image))
-        return false;
-    return file.commit();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    return writer.write(image) && writeFileAtomically(fullPath, bytes);
 }

@@ -90,10 +90,13 @@ DibImage decodeGif(QByteArrayView file)
     // The first image only; it is placed on the logical screen when it fits.
     const GifImageDesc &frame = gif->Image;
     const ColorMapObject *map = frame.ColorMap ? frame.ColorMap : gif->SColorMap;
-    if (!map || frame.Width <= 0 || frame.Height <= 0 || frame.Width > MaxDibSide || frame.Height > MaxDibSide)
+    if (!map || frame.Width <= 0 || frame.Height <= 0 || frame.Width > MaxDibSide || frame.Height > MaxDibSide
+        || !pictureBackedByData(int64_t(frame.Width) * frame.Height, file.size()))
         return DibImage{};
+    // A logical screen far larger than the file could fill is ignored: only the frame is kept.
     const bool onScreen = frame.Left + frame.Width <= gif->SWidth && frame.Top + frame.Height <= gif->SHeight
-                          && gif->SWidth <= MaxDibSide && gif->SHeight <= MaxDibSide;
+                          && gif->SWidth <= MaxDibSide && gif->SHeight <= MaxDibSide
+                          && pictureBackedByData(int64_t(gif->SWidth) * gif->SHeight, file.size());
     const int width = onScreen ? gif->SWidth : frame.Width;
     const int height = onScreen ? gif->SHeight : frame.Height;
     const int left = onScreen ? frame.Left : 0, top = onScreen ? frame.Top : 0;
@@ -109,10 +112,11 @@ DibImage decodeGif(QByteArrayView file)
     }
     dibUpdatePalette(dib);
     if (width != frame.Width || height != frame.Height) {
+        // The screen's background colour, repeated in every pixel of every byte.
         const int background = gif->SBackGroundColor < (1 << depth) ? gif->SBackGroundColor : 0;
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x)
-                setpixel(dib, x, y, background);
+        const uint8_t filler = depth == 1 ? (background ? 0xFF : 0x00) : depth == 4 ? uint8_t(background * 0x11)
+                                                                                     : uint8_t(background);
+        std::memset(dib.Bits, filler, size_t(dib.RowBytes) * size_t(height));
     }
     std::vector<GifPixelType> line(size_t(frame.Width));
     for (int y : rowOrder(frame.Height, frame.Interlace)) {

@@ -20,8 +20,10 @@ QSize exportCardSize(const EttTyp &type)
 QImage renderCardForExport(Document &doc, const CardRenderInputs &inputs, int32_t ticketNumber)
 {
     const QSize size = exportCardSize(doc.ticketType);
-    // Cards beyond a few metres are not exportable; a damaged type must not allocate gigabytes.
-    if (size.width() <= 0 || size.height() <= 0 || size.width() > MaxDibSide || size.height() > MaxDibSide)
+    // The card must fit in a picture of the image library (checked in bytes before
+    // anything is allocated): a damaged or huge type must not take gigabytes.
+    if (size.width() <= 0 || size.height() <= 0 || size.width() > MaxDibSide || size.height() > MaxDibSide
+        || int64_t(dibRowBytes(size.width(), 24)) * size.height() > MaxDibBytes)
         return {};
     QImage image(size, QImage::Format_RGB32);
     if (image.isNull())

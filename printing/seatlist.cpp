@@ -29,14 +29,6 @@ QStringList generateSeatList(const SeatListGenerator &settings)
     return lines;
 }
 
-QString seatForTicket(const QStringList &seatLines, bool useSeatList, int32_t ticketNumber,
-                      const QString &eventSeat)
-{
-    if (useSeatList && ticketNumber >= 1 && ticketNumber <= seatLines.size())
-        return seatLines.at(ticketNumber - 1);
-    return eventSeat;
-}
-
 QStringList decodeSeatListText(QByteArrayView bytes)
 {
     QStringList lines;

@@ -24,11 +24,6 @@ QString seatRowLabel(int64_t row, bool letters);
 // to the ranges of their spin edits.
 QStringList generateSeatList(const SeatListGenerator &settings);
 
-// The seat of a ticket: line number ticketNumber (from 1) when the list is used
-// and long enough; otherwise the event's own "Sitzplatz" value.
-QString seatForTicket(const QStringList &seatLines, bool useSeatList, int32_t ticketNumber,
-                      const QString &eventSeat);
-
 // Seat list files: Windows-1252 text; CR LF, LF or CR end a line when reading,
 // CR LF ends every line when writing.
 QStringList decodeSeatListText(QByteArrayView bytes);

@@ -27,8 +27,14 @@ struct PlaceholderInputs {
     QStringList seatList;
 };
 
+// The seat of a ticket: line number ticketNumber (from 1) of the seat list when
+// it is used and long enough; otherwise the event's own "Sitzplatz" value.
+QString seatForTicket(const QStringList &seatLines, bool useSeatList, int32_t ticketNumber,
+                      const QString &eventSeat);
+
 // A copy of text with every placeholder replaced, field 1 to 12 (label form,
 // then value form), then "[Kartennummer]". An inserted value that contains its
-// own placeholder is not searched again, so the substitution always ends.
+// own placeholder is not searched again, so the substitution always ends. Time
+// and memory grow linearly with the text and the values inserted.
 QString GetRepStr(const QString &text, const PlaceholderInputs &inputs, int32_t ticketNumber,
                   const QStringList &seatLines);

@@ -1,6 +1,7 @@
 #include "core/designcommands.h"
 #include "core/designfile.h"
 #include "core/document.h"
+#include "tests/support/failingsave.h"
 #include "tests/support/testsupport.h"
 
 #include <QDir>
@@ -181,4 +182,32 @@ TEST(DesignCommands, AForeignFileIsRefusedOnItsIdentificationAlone)
     release.set_value();
     writer.get();
     EXPECT_EQ(prompts.last().caption, QStringLiteral("Dateikennung falsch"));
+}
+
+TEST(DesignCommands, FailedSavesReportKeepTheOldFileAndTheName)
+{
+    for (const SaveFailure failure : AllSaveFailures) {
+        TestFolder folder;
+        ScriptedPrompts prompts;
+        Document doc;
+        addText(doc, 1, "A");
+        doc.CurrentFileName = folder.file("kept.etr");
+        FailingSave failing(failure, folder.file("card.etr"));
+        prompts.answer(MsgOk);
+        EXPECT_FALSE(Saveit(doc, folder.file("card.etr"))) << saveFailureName(failure);
+        ASSERT_EQ(prompts.seen().size(), 1u) << saveFailureName(failure);
+        const Prompt &shown = prompts.last();
+        EXPECT_EQ(shown.icon, MsgIcon::Information);
+        if (failure == SaveFailure::DiskFull) {
+            EXPECT_EQ(shown.caption, QStringLiteral("Fehler: Datei konnte nicht geschrieben werden"));
+            EXPECT_EQ(shown.text, QStringLiteral("Beim Schreiben der Datei ist ein Fehler aufgetreten (No space "
+                                                 "left on device). Die Eintrittskarte wurde nicht gespeichert."));
+        } else {
+            EXPECT_EQ(shown.caption, QStringLiteral("Fehler: Datei konnte nicht erstellt werden"))
+                << saveFailureName(failure);
+            EXPECT_EQ(shown.text, QStringLiteral("Beim Erstellen der Datei ist ein Fehler aufgetreten!"));
+        }
+        EXPECT_TRUE(failing.previousIntact()) << saveFailureName(failure);
+        EXPECT_EQ(doc.CurrentFileName, folder.file("kept.etr"));
+    }
 }

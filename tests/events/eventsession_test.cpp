@@ -2,6 +2,7 @@
 // deleting, the default event and the logo file name.
 #include "events/eventsession.h"
 #include "core/programfolder.h"
+#include "tests/support/failingsave.h"
 #include "tests/support/testsupport.h"
 
 #include <QDir>
@@ -256,5 +257,20 @@ TEST(EventSession, LogoFileNameIsTidied)
         EXPECT_EQ(s.FilenameEdit1Change(c.typed), c.stored) << c.typed.toStdString();
         EXPECT_EQ(s.FilenameEdit1Change(c.stored), c.stored);   // a second run changes nothing
         EXPECT_TRUE(s.LogoReloadPending);
+    }
+}
+
+TEST(EventSession, FailedSavesAreSilentAndKeepTheOldFile)
+{
+    for (const SaveFailure failure : AllSaveFailures) {
+        TestFolder folder;
+        ScriptedPrompts prompts; // no message may appear
+        EventSession s;
+        s.formCreate();
+        s.ChangeAktName();
+        FailingSave failing(failure, eventDatabasePath());
+        EXPECT_FALSE(s.SaveAllNames()) << saveFailureName(failure);
+        EXPECT_TRUE(failing.previousIntact()) << saveFailureName(failure);
+        EXPECT_TRUE(prompts.seen().empty());
     }
 }

@@ -1,5 +1,7 @@
 // Seat list generator, seat choice and seat list files.
 #include "printing/seatlist.h"
+#include "render/placeholders.h"
+#include "tests/support/failingsave.h"
 #include "tests/support/testsupport.h"
 
 #include <gtest/gtest.h>
@@ -81,4 +83,15 @@ TEST(SeatListFile, RoundTripAndFailures)
     EXPECT_FALSE(loadSeatListFile(folder.file(QStringLiteral("none.txt")), kept));
     EXPECT_EQ(kept, QStringList({"old"}));
     EXPECT_FALSE(saveSeatListFile(folder.file(QStringLiteral("no/such/dir.txt")), lines));
+}
+
+TEST(SeatListFile, FailedSavesKeepTheOldFile)
+{
+    for (const SaveFailure failure : AllSaveFailures) {
+        TestFolder folder;
+        FailingSave failing(failure, folder.file(QStringLiteral("plätze.txt")));
+        EXPECT_FALSE(saveSeatListFile(folder.file(QStringLiteral("plätze.txt")), {QStringLiteral("A")}))
+            << saveFailureName(failure);
+        EXPECT_TRUE(failing.previousIntact()) << saveFailureName(failure);
+    }
 }

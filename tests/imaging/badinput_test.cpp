@@ -136,6 +136,9 @@ TEST(HostileHeaders, AbsurdSizesAreRefusedWithoutAllocating)
         {"wide.bmp", bmpFile(1 << 30, 2, 8, 0, small)},
         {"negative.bmp", bmpFile(-5, 10, 8, 0, small)},
         {"toomanypixels.bmp", bmpFile(29000, 29000, 8, 1, QByteArray::fromHex("0001"))},
+        // 510 MB from two bytes of run codes: more than any run data can describe.
+        {"endonly.bmp", bmpFile(30000, 17000, 8, 1, QByteArray::fromHex("0001"))},
+        {"endonly4.bmp", bmpFile(30000, 17000, 4, 2, QByteArray::fromHex("0000" "0001"))},
         {"huge.tga", QByteArray::fromHex("000002000000000000000000") + le16(30000) + le16(29000) + QByteArray::fromHex("1800") + small},
         {"rle.tga", QByteArray::fromHex("00000a000000000000000000") + le16(20000) + le16(20000) + QByteArray::fromHex("1800")
                         + QByteArray::fromHex("FF112233")},
@@ -160,6 +163,45 @@ TEST(HostileHeaders, AbsurdSizesAreRefusedWithoutAllocating)
     rusage after{};
     getrusage(RUSAGE_SELF, &after);
     EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 200 * 1024) << "kilobytes of peak memory";
+}
+
+// A GIF with a two-colour table whose one frame is a single pixel of colour 1.
+QByteArray onePixelGif(int screenWidth, int screenHeight, int left, int top)
+{
+    return "GIF89a" + le16(screenWidth) + le16(screenHeight) + QByteArray::fromHex("800000" "000000ffffff") + ","
+           + le16(left) + le16(top) + le16(1) + le16(1) + '\0' + QByteArray::fromHex("02" "024c0100") + ";";
+}
+
+TEST(GifScreen, TheFrameIsPlacedOnAScreenItsFileCouldFill)
+{
+    TestFolder folder;
+    OwnedDib placed = openBytes(folder, "placed.gif", onePixelGif(40, 30, 3, 2));
+    ASSERT_FALSE(placed.dib.isEmpty());
+    ASSERT_EQ(placed.width(), 40);
+    ASSERT_EQ(placed.height(), 30);
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 40; ++x)
+            ASSERT_EQ(shownColour(placed.dib, x, y), (x == 3 && y == 2) ? 0xFFFFFFu : 0u) << x << "," << y;
+}
+
+TEST(GifScreen, AHugeScreenAroundATinyFrameIsIgnored)
+{
+    TestFolder folder;
+    rusage before{};
+    getrusage(RUSAGE_SELF, &before);
+    QElapsedTimer timer;
+    timer.start();
+    const QByteArray file = onePixelGif(30000, 30000, 0, 0);
+    ASSERT_EQ(file.size(), 35);
+    OwnedDib dib = openBytes(folder, "screen.gif", file);
+    EXPECT_LT(timer.elapsed(), 2000);
+    rusage after{};
+    getrusage(RUSAGE_SELF, &after);
+    EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 50 * 1024) << "kilobytes of peak memory";
+    ASSERT_FALSE(dib.dib.isEmpty());
+    EXPECT_EQ(dib.width(), 1);
+    EXPECT_EQ(dib.height(), 1);
+    EXPECT_EQ(shownColour(dib.dib, 0, 0), 0xFFFFFFu);
 }
 
 // Files of every own decoder, written by our encoders and by hand.

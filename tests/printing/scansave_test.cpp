@@ -1,6 +1,7 @@
 #include "printing/scansave.h"
 
 #include "core/programfolder.h"
+#include "tests/support/failingsave.h"
 #include "tests/support/testsupport.h"
 
 #include <QDir>
@@ -165,4 +166,22 @@ TEST(ScanSave, AScanWithoutPictureIsIgnoredWithoutAQuestion)
     saveScannedImage(empty, quality.asker());
     EXPECT_TRUE(prompts.seen().empty());
     EXPECT_EQ(quality.asked, 0);
+}
+
+TEST(ScanSave, FailedSavesAreReportedAndKeepTheOldFile)
+{
+    for (const SaveFailure failure : AllSaveFailures) {
+        TestFolder folder;
+        const QString target = folder.file(QStringLiteral("scan.BMP"));
+        FailingSave failing(failure, target);
+        ScriptedPrompts prompts;
+        prompts.chooseFile(target, 1).answer(MsgOk);
+        DibImage scan = makeScan();
+        saveScannedImage(scan, {});
+        ASSERT_EQ(prompts.seen().size(), 2u) << saveFailureName(failure);
+        EXPECT_EQ(prompts.last().text, SaveFailed);
+        EXPECT_EQ(prompts.last().icon, MsgIcon::Information);
+        EXPECT_TRUE(scan.isEmpty());
+        EXPECT_TRUE(failing.previousIntact()) << saveFailureName(failure);
+    }
 }

@@ -1,5 +1,6 @@
 #include "printing/tickettypefields.h"
 #include "printing/tickettypelist.h"
+#include "tests/support/failingsave.h"
 #include "tests/support/testsupport.h"
 
 #include <QDir>
@@ -144,4 +145,17 @@ TEST(TicketTypeFields, GapsAreShownAndPitchesStored)
     const TicketTypeFields back = TicketTypeFields::fromType(t);
     EXPECT_EQ(back.gapX, 5);
     EXPECT_EQ(back.gapY, 2.5);
+}
+
+TEST(TicketTypeList, FailedSavesAreSilentAndKeepTheOldFile)
+{
+    for (const SaveFailure failure : AllSaveFailures) {
+        TestFolder folder;
+        ScriptedPrompts prompts; // no message may appear
+        TicketTypeList list;
+        list.types = {named("A")};
+        FailingSave failing(failure, folder.file("karten.dat"));
+        EXPECT_FALSE(list.save()) << saveFailureName(failure);
+        EXPECT_TRUE(failing.previousIntact()) << saveFailureName(failure);
+    }
 }

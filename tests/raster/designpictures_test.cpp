@@ -1,5 +1,6 @@
 #include "core/designfile.h"
 #include "core/document.h"
+#include "core/pictureloading.h"
 #include "render/raster.h"
 #include "tests/raster/rasterfixtures.h"
 #include "tests/support/testsupport.h"
@@ -77,4 +78,31 @@ TEST(OpenedDesign, GetsItsPicturesBackTurnedByTheirRotation)
     EXPECT_EQ(missing.Kind, KindImage);
     EXPECT_EQ(DibWidth(missing.Dib), 200);
     EXPECT_EQ(DibHeight(missing.Dib), 320);
+}
+
+TEST(OpenedDesign, OneFileIsDecodedOnceAndPicturesShareOneBudget)
+{
+    TestFolder folder;
+    writeCornerPicture(folder.file("bild.bmp"));
+    ScriptedPrompts prompts;
+    // A 3 x 2 picture of 24 bits takes 24 bytes (rows of 12). The decoded file
+    // and a copy turning (twice while it turns) fit in 72 bytes, then one more
+    // copy, not a third.
+    DesignPictures pictures(QString(), 72);
+    DibImage a{}, b{}, c{};
+    EXPECT_TRUE(pictures.load(a, "bild.bmp", 1));
+    EXPECT_TRUE(pictures.load(b, "bild.bmp"));
+    ASSERT_NE(a.Bits, b.Bits); // copies of their own: releasing one keeps the other
+    EXPECT_EQ(getpixel(a, 1, 0), Red);
+    EXPECT_EQ(getpixel(b, 0, 0), Red);
+    EXPECT_NE(getpixel(b, 1, 0), Red);
+    EXPECT_TRUE(prompts.seen().empty());
+
+    prompts.answer(MsgOk);
+    EXPECT_FALSE(pictures.load(c, "bild.bmp"));
+    EXPECT_EQ(prompts.last().text, QStringLiteral("Konnte Bild (bild.bmp) nicht Laden."));
+    EXPECT_EQ(DibWidth(c), 320);
+    EXPECT_EQ(getpixel(c, 0, 0), 0xFFFFFF);
+    for (DibImage *dib : {&a, &b, &c})
+        deldib(*dib);
 }

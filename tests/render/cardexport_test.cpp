@@ -3,6 +3,7 @@
 #include "core/document.h"
 #include "imaging/dibqimage.h"
 #include "printing/cardexport.h"
+#include "tests/support/failingsave.h"
 #include "renderfixture.h"
 #include "tests/support/testsupport.h"
 
@@ -11,6 +12,7 @@
 #include <QImage>
 #include <QProcess>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 namespace {
 
@@ -135,6 +137,37 @@ TEST(CardExport, FailedSaveIsReported)
     EMailBtnClick(s.doc, s.inputs, 1, PrinterResolution{});
     ASSERT_EQ(prompts.seen().size(), 2u);
     EXPECT_EQ(prompts.last().text, QStringLiteral("Fehler: Datei konnte nicht gespeichert werden!"));
+}
+
+TEST(CardExport, FailedSavesAreReportedAndKeepTheOldFile)
+{
+    for (const SaveFailure failure : AllSaveFailures) {
+        TestFolder folder;
+        ExportScene s;
+        const QString target = folder.file(QStringLiteral("karte.bmp"));
+        FailingSave failing(failure, target);
+        ScriptedPrompts prompts;
+        prompts.chooseFile(target, 1).answer(MsgOk);
+        EMailBtnClick(s.doc, s.inputs, 1, PrinterResolution{});
+        ASSERT_EQ(prompts.seen().size(), 2u) << saveFailureName(failure);
+        EXPECT_EQ(prompts.last().text, QStringLiteral("Fehler: Datei konnte nicht gespeichert werden!"));
+        EXPECT_TRUE(failing.previousIntact()) << saveFailureName(failure);
+    }
+}
+
+TEST(CardExport, ACardTooLargeForAPictureIsRefusedBeforeAllocating)
+{
+    // 13 400 × 13 400 pixels: each side is allowed, but 24-bit rows would take
+    // 539 MB, more than a picture may hold; nothing is drawn or allocated.
+    ExportScene s;
+    s.doc.ticketType.CardWidth = s.doc.ticketType.CardHeight = 13400.5 / ExportPixelsPerInch * MmPerInch;
+    ASSERT_EQ(exportCardSize(s.doc.ticketType), QSize(13400, 13400));
+    rusage before{};
+    getrusage(RUSAGE_SELF, &before);
+    EXPECT_TRUE(renderCardForExport(s.doc, s.inputs, 1).isNull());
+    rusage after{};
+    getrusage(RUSAGE_SELF, &after);
+    EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 100 * 1024) << "kilobytes of peak memory";
 }
 
 TEST(CardExport, PicturesThatCannotBeReadExportWhite)
