@@ -1,13 +1,14 @@
 // pelladromika-batch barcode: one barcode element drawn as on screen.
 #include "batch/batchcommand.h"
 #include "imaging/GrafikRW.h"
+#include "imaging/atomicfile.h"
 #include "render/barcode.h"
 #include "render/canvaspainter.h"
 
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
-#include <QSaveFile>
+#include <QBuffer>
 
 namespace {
 
@@ -34,8 +35,10 @@ int runBarcode(const QStringList &args)
         canvas.setPrinter(false);
         DrawBarcode(canvas, 0, 0, width, height, number);
     }
-    QSaveFile file(QFileInfo(args.at(3)).absoluteFilePath());
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG") || !writeFileAtomically(QFileInfo(args.at(3)).absoluteFilePath(), png))
         return batchFailure(QStringLiteral("Fehler: Datei konnte nicht gespeichert werden!"));
     return BatchOk;
 }

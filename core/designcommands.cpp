@@ -1,5 +1,6 @@
 #include "core/designcommands.h"
 
+#include "core/atomicfile.h"
 #include "core/designfile.h"
 #include "core/document.h"
 #include "core/programfolder.h"
@@ -7,28 +8,24 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace DesignCommands {
 
 bool Saveit(Document &doc, const QString &path)
 {
     // The old file is replaced only once the new content is completely written.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    const FileWriteResult written = writeFileAtomicallyReporting(path, writeDesign(doc));
+    if (written.status == FileWriteStatus::NotCreated) {
         showMessage(QStringLiteral("Fehler: Datei konnte nicht erstellt werden"),
                     QStringLiteral("Beim Erstellen der Datei ist ein Fehler aufgetreten!"),
                     MsgIcon::Information, MsgOk);
         return false;
     }
-    const QByteArray bytes = writeDesign(doc);
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
+    if (!written.ok()) {
         showMessage(QStringLiteral("Fehler: Datei konnte nicht geschrieben werden"),
                     QStringLiteral("Beim Schreiben der Datei ist ein Fehler aufgetreten (%1). "
                                    "Die Eintrittskarte wurde nicht gespeichert.")
-                        .arg(reason),
+                        .arg(written.reason),
                     MsgIcon::Information, MsgOk);
         return false;
     }

@@ -1,7 +1,8 @@
 // Conversion between DibImage and QImage, and PNG writing for the export.
 #include "imaging/dibqimage.h"
+#include "imaging/atomicfile.h"
 
-#include <QSaveFile>
+#include <QBuffer>
 #include <QImageWriter>
 #include <QPainter>
 #include <algorithm>
@@ -160,11 +161,9 @@ bool saveDibAsPng(const DibImage &dib, const QString &fullPath)
     const QImage image = dibToQImage(dib);
     if (image.isNull())
         return false;
-    QSaveFile file(fullPath);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    QImageWriter writer(&file, "png");
-    if (!writer.write(image))
-        return false;
-    return file.commit();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    return writer.write(image) && writeFileAtomically(fullPath, bytes);
 }

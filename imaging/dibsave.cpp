@@ -1,11 +1,11 @@
 // SaveDib: writing a picture in one of the eleven save formats.
 #include "imaging/GrafikRW.h"
+#include "imaging/atomicfile.h"
 #include "imaging/dibcodecs.h"
 #include "imaging/dibqimage.h"
 
 #include <QBuffer>
 #include <QImageWriter>
-#include <QSaveFile>
 
 namespace {
 
@@ -71,9 +71,5 @@ int SaveDib(const DibImage &dib, const QString &fullPath, int saveFormatNumber, 
     QByteArray bytes;
     if (!encode(dib, saveFormatNumber, bytes) || bytes.isEmpty())
         return 0;
-    // Written beside the target and renamed over it: a failure leaves the old file.
-    QSaveFile file(fullPath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        return 0;
-    return file.commit() ? 1 : 0;
+    return writeFileAtomically(fullPath, bytes) ? 1 : 0;
 }
