@@ -1,5 +1,6 @@
 #include "events/eventsession.h"
 
+#include "core/datafilewrite.h"
 #include "core/programfolder.h"
 #include "core/prompts.h"
 
@@ -60,7 +61,7 @@ void EventSession::LoadAllNames()
 bool EventSession::SaveAllNames()
 {
     SaveToDB(CurrentEventIndex);
-    return writeEventDatabaseFile(eventDatabasePath(), db);
+    return writeDataFile(eventDatabasePath(), encodeEventDatabase(db));
 }
 
 void EventSession::FreeAllNames()

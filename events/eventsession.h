@@ -42,7 +42,8 @@ public:
     void formCreate();
     // Reads AdrDB.dat; a file that cannot be opened changes nothing.
     void LoadAllNames();
-    // Writes the grid back into the current event, then the whole database.
+    // Writes the grid back into the current event, then the whole database; a
+    // failed write is reported to the user and leaves the previous file.
     bool SaveAllNames();
     void FreeAllNames();
     void ListAllNames();

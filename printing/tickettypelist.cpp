@@ -1,6 +1,6 @@
 #include "printing/tickettypelist.h"
 
-#include "core/atomicfile.h"
+#include "core/datafilewrite.h"
 #include "core/bytes.h"
 #include "core/programfolder.h"
 
@@ -51,7 +51,7 @@ QByteArray TicketTypeList::toBytes() const
 
 bool TicketTypeList::save() const
 {
-    return writeFileAtomically(filePath(), toBytes());
+    return writeDataFile(filePath(), toBytes());
 }
 
 void TicketTypeList::remove(int i)

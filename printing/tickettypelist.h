@@ -21,7 +21,7 @@ public:
     void load();
     void loadFrom(QByteArrayView bytes);
     // Writes magic, count and records; a failed write leaves the old file and
-    // is not reported.
+    // is reported to the user.
     bool save() const;
     QByteArray toBytes() const;
 
