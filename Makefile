@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build deps configure clean bench
+.PHONY: run test build deps configure clean bench package
 
 deps:
 	@scripts/install-deps
@@ -23,6 +23,10 @@ test: build
 
 bench: build
 	@for b in $$(find $(BUILD_DIR)/bench -maxdepth 1 -type f -executable); do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b; done
+
+# The Debian package, in $(BUILD_DIR): apt install ./$(BUILD_DIR)/pelladromika_*.deb
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD_DIR)
