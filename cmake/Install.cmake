@@ -21,11 +21,12 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
-# The libraries the programs link come from dpkg-shlibdeps; these are what
-# they load at run time: the desktop platform plugin, the picture formats, Qt's
-# German texts, the fonts of the default layout and the scanner backends.
+# The libraries the programs link (Qt with its X11 platform plugin, giflib,
+# SANE) come from dpkg-shlibdeps; these are what they load at run time: the
+# picture format plugins, Qt's German texts, the fonts of the default layout
+# and the scanner backends.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-qpa-plugins, qt6-image-formats-plugins, qt6-translations-l10n, fonts-liberation2, fontconfig, libsane1")
+    "qt6-image-formats-plugins, qt6-translations-l10n, fonts-liberation2, fontconfig, libsane1")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "sane-utils, qt6-wayland")
 include(CPack)
