@@ -23,10 +23,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 # The libraries the programs link (Qt with its X11 platform plugin, giflib,
 # SANE) come from dpkg-shlibdeps; these are what they load at run time: the
-# picture format plugins, Qt's German texts, the fonts of the default layout
-# and the scanner backends.
+# picture format plugins, Qt's German texts and the fonts of the default
+# layout (libsane1 brings the scanner backends).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-image-formats-plugins, qt6-translations-l10n, fonts-liberation2, fontconfig, libsane1")
+    "qt6-image-formats-plugins, qt6-translations-l10n, fonts-liberation2, fontconfig")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "sane-utils, qt6-wayland")
 include(CPack)
