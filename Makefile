@@ -3,7 +3,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build deps configure clean bench test-asan fuzz
+.PHONY: run test build deps configure clean bench package test-asan fuzz
 
 deps:
 	@scripts/install-deps
@@ -49,6 +49,10 @@ fuzz: deps
 	    -timeout=10 -max_len=65536 -artifact_prefix=$(FUZZ_DIR)/findings/$$t/ -print_final_stats=1 \
 	    $(FUZZ_DIR)/corpus/$$t $(FUZZ_DIR)/seeds/$$t 2>&1 | grep -E "^(stat::|==|SUMMARY|artifact_prefix|Test unit)|ERROR" ; \
 	done
+
+# The Debian package, in $(BUILD_DIR): apt install ./$(BUILD_DIR)/pelladromika_*.deb
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)

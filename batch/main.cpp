@@ -23,6 +23,8 @@ int main(int argc, char **argv)
     // Keep standard error for the program's own messages.
     ensureRuntimeDir();
     QGuiApplication app(argc, argv);
+    // Without --program-folder the data folder follows the program's own rule.
+    setProgramIdentity();
 
     QStringList args = app.arguments().mid(1);
     if (!args.isEmpty() && args.first() == QLatin1String("--program-folder")) {

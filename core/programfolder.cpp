@@ -2,6 +2,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryFile>
 
 namespace {
 QString &overrideFolder()
@@ -22,9 +25,45 @@ QString ProgramFolder()
 {
     if (!overrideFolder().isEmpty())
         return overrideFolder();
-    QString dir = QCoreApplication::instance() ? QCoreApplication::applicationDirPath()
-                                               : QDir::currentPath();
-    return withTrailingSeparator(dir);
+    if (!QCoreApplication::instance())
+        return withTrailingSeparator(QDir::currentPath());
+    // Decided once: the probe writes a file, and the folder must not change mid-run.
+    static const QString chosen = chooseProgramFolder(
+        QCoreApplication::applicationDirPath(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    return chosen;
+}
+
+const QStringList &programDataFiles()
+{
+    static const QStringList names{QStringLiteral("AdrDB.dat"), QStringLiteral("karten.dat"),
+                                   QStringLiteral("options.dat")};
+    return names;
+}
+
+bool canCreateFilesIn(const QString &folder)
+{
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".schreibprobe-XXXXXX")));
+    return probe.open();
+}
+
+QString chooseProgramFolder(const QString &programDir, const QString &userDir, const FolderWritableCheck &writable)
+{
+    if (writable(programDir) || userDir.isEmpty() || !QDir().mkpath(userDir))
+        return withTrailingSeparator(programDir);
+    const QDir from(programDir), to(userDir);
+    for (const QString &name : programDataFiles()) {
+        const QString copy = to.filePath(name);
+        // A copy keeps the original's mode bits; the user must be able to rewrite it.
+        if (from.exists(name) && !to.exists(name) && QFile::copy(from.filePath(name), copy))
+            QFile::setPermissions(copy, QFile::permissions(copy) | QFile::WriteOwner | QFile::ReadOwner);
+    }
+    return withTrailingSeparator(userDir);
+}
+
+void setProgramIdentity()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("VELMORA"));
+    QCoreApplication::setApplicationName(QStringLiteral("Quorvantis-Pelladromika"));
 }
 
 void setProgramFolder(const QString &folder)

@@ -1,4 +1,5 @@
 #include "core/unreadfilebackup.h"
+#include "core/datafilewrite.h"
 
 #include "core/atomicfile.h"
 #include "core/prompts.h"
@@ -32,5 +33,5 @@ bool replaceDataFile(const QString &path, QByteArrayView bytes, bool &keepOldFir
                     MsgIcon::Information, MsgOk);
     }
     keepOldFirst = false;
-    return writeFileAtomically(path, bytes);
+    return writeDataFile(path, bytes);
 }

@@ -1,5 +1,6 @@
 #include "events/eventsession.h"
 
+#include "core/datafilewrite.h"
 #include "core/programfolder.h"
 #include "core/prompts.h"
 #include "core/unreadfilebackup.h"

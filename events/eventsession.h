@@ -43,7 +43,8 @@ public:
     // Reads AdrDB.dat; a file that cannot be opened changes nothing.
     void LoadAllNames();
     // Writes the grid back into the current event, then the whole database. A
-    // file that was not read completely is first kept as a backup.
+    // file that was not read completely is first kept as a backup; a failed
+    // write is reported to the user and leaves the previous file.
     bool SaveAllNames();
     void FreeAllNames();
     void ListAllNames();

@@ -24,7 +24,7 @@ public:
     // that many records.
     bool loadFrom(QByteArrayView bytes);
     // Writes magic, count and records; a failed write leaves the old file and
-    // is not reported.
+    // is reported to the user.
     bool save();
     QByteArray toBytes() const;
 

@@ -329,10 +329,14 @@ void EventsPage::ChangeAktName()
     showSession();
 }
 
-void EventsPage::saveAllNames()
+bool EventsPage::saveAllNames()
 {
     commitGridEdits();
-    session_.SaveAllNames();
+    return session_.SaveAllNames();
+}
+
+void EventsPage::FreeAllNames()
+{
     session_.FreeAllNames();
 }
 

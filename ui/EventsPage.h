@@ -29,8 +29,10 @@ public:
     void formCreate();
     // First showing of the main window: loads the start-up event into the edit grid.
     void ChangeAktName();
-    // Main window destruction: stores the event database and releases it.
-    void saveAllNames();
+    // Closing the main window: stores the event database (a failure is reported).
+    bool saveAllNames();
+    // Main window destruction: releases the events.
+    void FreeAllNames();
 
     EventSession &session() { return session_; }
     const EventSession &session() const { return session_; }

@@ -50,9 +50,18 @@ TSDIAppForm::TSDIAppForm(QWidget *parent) : QMainWindow(parent)
 
 TSDIAppForm::~TSDIAppForm()
 {
-    // FormDestroy: the event database is stored; the pool and the background
-    // picture are released with the document.
+    // FormDestroy: the event database is stored (unless closing already did);
+    // the pool and the background picture are released with the document.
     storeSettings();
+    storeEventDatabase();
+    eventsPage_->FreeAllNames();
+}
+
+void TSDIAppForm::storeEventDatabase()
+{
+    if (eventsStored_)
+        return;
+    eventsStored_ = true;
     eventsPage_->saveAllNames();
 }
 
@@ -236,9 +245,11 @@ void TSDIAppForm::FormActivate()
 void TSDIAppForm::Timer2Timer()
 {
     Timer2->stop();
-    AutoTemplate = true;
-    Neu1Click();
-    AutoTemplate = false;
+    if (startupFile_.isEmpty() || !OpenItNow(startupFile_)) {
+        AutoTemplate = true;
+        Neu1Click();
+        AutoTemplate = false;
+    }
     StartupNewDone = true;
 }
 
@@ -277,12 +288,14 @@ void TSDIAppForm::OpenItemClick()
         updateCaption();   // the save question may have saved the card under a name
 }
 
-void TSDIAppForm::OpenItNow(const QString &path)
+bool TSDIAppForm::OpenItNow(const QString &path)
 {
-    if (DesignCommands::OpenItNow(doc_, path) == DesignCommands::OpenOutcome::Opened)
+    const bool opened = DesignCommands::OpenItNow(doc_, path) == DesignCommands::OpenOutcome::Opened;
+    if (opened)
         documentReplaced();
     else
         updateCaption();   // the save question may have saved the card under a name
+    return opened;
 }
 
 bool TSDIAppForm::SaveItemClick()
@@ -326,6 +339,8 @@ void TSDIAppForm::closeEvent(QCloseEvent *event)
         return;
     }
     storeSettings();
+    // A failed write of the event database is reported before the window goes away.
+    storeEventDatabase();
     event->accept();
 }
 

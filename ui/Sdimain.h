@@ -30,6 +30,9 @@ public:
 
     // Shows the window at its kept placement, centred the first time.
     void showAtKeptPlacement();
+    // A design named on the command line: the start-up step opens it instead
+    // of the new-card step, which runs only when opening it fails.
+    void setStartupFile(const QString &path) { startupFile_ = path; }
 
     Document &document() { return doc_; }
     EventsPage *eventsPage() const { return eventsPage_; }
@@ -57,7 +60,8 @@ public:
     void OpenItemClick();
     bool SaveItemClick();
     bool Speichernunter1Click();
-    void OpenItNow(const QString &path);
+    // True when the design was opened.
+    bool OpenItNow(const QString &path);
     void ExitItemClick();
     void Etikettenformat1Click();
     void InfoClick();
@@ -90,6 +94,8 @@ private:
     void buildPages();
     QAction *menuItem(QMenu *menu, const QString &caption, const QString &hint, const char *name);
     void storeSettings();
+    // Writes the event database once, reporting a failure while the window is still shown.
+    void storeEventDatabase();
     void updateCaption();
 
     Document doc_;
@@ -107,5 +113,7 @@ private:
     TJPEGQForm *jpegQForm_ = nullptr;
     QTimer *Timer2 = nullptr;
     bool shownOnce_ = false;
+    bool eventsStored_ = false;
+    QString startupFile_;
     std::function<void(Document &)> defaultLayout_;
 };

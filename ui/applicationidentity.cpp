@@ -1,11 +1,12 @@
 #include "ui/applicationidentity.h"
 
+#include "core/programfolder.h"
+
 #include <QGuiApplication>
 
 void setApplicationIdentity()
 {
-    QGuiApplication::setOrganizationName(QStringLiteral("VELMORA"));
-    QGuiApplication::setApplicationName(QStringLiteral("Quorvantis-Pelladromika"));
+    setProgramIdentity();
     QGuiApplication::setApplicationDisplayName(QString());
 }
 
