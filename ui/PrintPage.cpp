@@ -149,6 +149,7 @@ PrintPage::PrintPage(TSDIAppForm *form, QWidget *parent)
     connect(ZoominBtn, &QPushButton::clicked, this, &PrintPage::ZoominBtnClick);
     connect(ZoomOutBtn, &QPushButton::clicked, this, &PrintPage::ZoomOutBtnClick);
     connect(CancelPrintBtn, &QPushButton::clicked, this, &PrintPage::cancelPrinting);
+    repaintPreview();
     connect(UsedED, &QSpinBox::valueChanged, this, [this] { clampFields(true); });
     connect(KopiesED, &QSpinBox::valueChanged, this, [this] { clampFields(false); });
     connect(PageEd, &QSpinBox::valueChanged, this, [this] { clampFields(false); });
@@ -163,6 +164,9 @@ PrintPage::~PrintPage() = default;
 
 void PrintPage::repaintPreview()
 {
+    // An empty surface is never painted, so the size is set here too.
+    if (!printing_)
+        VPaint->resize(previewSize(previewDeviceOf(selectedPrinter()), PreviewDpi));
     VPaint->update();
 }
 
