@@ -18,6 +18,11 @@ QString printJobTitle()
     return QLatin1String(ProgramTitle) + QStringLiteral(" Eintrittskarte");
 }
 
+QString printFailedText()
+{
+    return QStringLiteral("Der Druckauftrag konnte nicht ausgeführt werden.");
+}
+
 void warnIfNotSquare(int dpiX, int dpiY)
 {
     if (dpiX != dpiY)

@@ -15,6 +15,9 @@ struct CardRenderInputs;
 QString printJobTitle();
 constexpr const char TestPrintTitle[] = "Format-Drucker Testdruck";
 
+// The message for a job that could not be started or finished.
+QString printFailedText();
+
 // The message shown when a printer's resolutions differ (the run goes on).
 void warnIfNotSquare(int dpiX, int dpiY);
 

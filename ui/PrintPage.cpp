@@ -313,7 +313,7 @@ void PrintPage::PrintClick()
     setPrintingState(false);
     setRun(r);
     if (!outcome.cancelled && (!outcome.started || outcome.failed))
-        showMessage(QStringLiteral("Fehler"), QStringLiteral("Der Druckauftrag konnte nicht ausgeführt werden."),
+        showMessage(QStringLiteral("Fehler"), printFailedText(),
                     MsgIcon::Information);
     form_->repaintViews();
 }
@@ -322,7 +322,7 @@ void PrintPage::printTestRectangle()
 {
     std::unique_ptr<QPrinter> pdf;
     if (QPrinter *printer = printerOrPdfFile(pdf); printer && !::printTestRectangle(*printer))
-        showMessage(QStringLiteral("Fehler"), QStringLiteral("Der Druckauftrag konnte nicht ausgeführt werden."),
+        showMessage(QStringLiteral("Fehler"), printFailedText(),
                     MsgIcon::Information);
 }
 

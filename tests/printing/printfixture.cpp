@@ -1,11 +1,5 @@
 #include "printfixture.h"
 
-#include "tests/support/testsupport.h"
-
-#include <QDir>
-#include <QProcess>
-#include <QTemporaryDir>
-#include <algorithm>
 
 EttTyp twoByFive()
 {
@@ -52,42 +46,3 @@ Tobs &PrintScene::barcode()
     return add(KindBarcode, 5, 10, 80, 30);
 }
 
-QList<int> decodeBarcodes(const QImage &image)
-{
-    QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("codes.png"));
-    if (!image.save(file))
-        return {};
-    QProcess zbar;
-    zbar.start(QStringLiteral("zbarimg"), {QStringLiteral("--quiet"), QStringLiteral("--raw"), file});
-    zbar.waitForFinished(20000);
-    QList<int> numbers;
-    for (const QByteArray &line : zbar.readAllStandardOutput().split('\n'))
-        if (!line.trimmed().isEmpty())
-            numbers << line.trimmed().toInt();
-    std::sort(numbers.begin(), numbers.end());
-    return numbers;
-}
-
-QList<QImage> pdfPages(const QString &pdf, int dpi)
-{
-    QTemporaryDir dir;
-    QProcess p;
-    p.start(QStringLiteral("pdftoppm"),
-            {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"), pdf, dir.filePath(QStringLiteral("page"))});
-    p.waitForFinished(30000);
-    QList<QImage> pages;
-    QStringList names = QDir(dir.path()).entryList({QStringLiteral("page*.png")}, QDir::Files, QDir::Name);
-    for (const QString &name : names)
-        pages << QImage(dir.filePath(name));
-    return pages;
-}
-
-int countInFile(const QString &path, const QByteArray &text)
-{
-    const QByteArray bytes = readFileBytes(path);
-    int count = 0;
-    for (qsizetype at = bytes.indexOf(text); at >= 0; at = bytes.indexOf(text, at + 1))
-        ++count;
-    return count;
-}

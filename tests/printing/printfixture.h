@@ -3,6 +3,7 @@
 // came out (barcodes, PDF pages and images).
 #include "core/document.h"
 #include "render/cardrenderer.h"
+#include "tests/support/testsupport.h"
 
 #include <QImage>
 #include <QList>
@@ -23,10 +24,3 @@ struct PrintScene {
     // The ticket number as a barcode across most of the card.
     Tobs &barcode();
 };
-
-// Every barcode zbarimg finds in the image, as numbers, sorted.
-QList<int> decodeBarcodes(const QImage &image);
-// The pages of a PDF file rendered at the resolution, through pdftoppm.
-QList<QImage> pdfPages(const QString &pdf, int dpi);
-// How many times the text occurs in the file's bytes.
-int countInFile(const QString &path, const QByteArray &text);
