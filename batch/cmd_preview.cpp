@@ -2,7 +2,6 @@
 #include "batch/batchcommand.h"
 #include "batch/jsonwriter.h"
 #include "batch/renderoptions.h"
-#include "core/designcommands.h"
 #include "core/document.h"
 #include "printing/sheetpreview.h"
 
@@ -42,14 +41,9 @@ int runPreview(const QStringList &arguments)
         return batchUsageError(Usage);
     device.dpiX = device.dpiY = printerDpi;
     CardRenderInputs inputs;
-    if (const int status = takeRenderInputs(args, Usage, inputs); status != BatchOk)
-        return status;
-    if (args.size() != 2)
-        return batchUsageError(Usage);
-
     Document doc;
-    if (DesignCommands::OpenItNow(doc, QFileInfo(args.at(0)).absoluteFilePath()) == DesignCommands::OpenOutcome::Failed)
-        return BatchFailed;
+    if (const int status = takeDesignArguments(args, Usage, inputs, doc); status != BatchOk)
+        return status;
     clampRun(run, doc.ticketType);
     const QImage surface = renderPreview(doc, inputs, run, device, previewDpi);
     QImageWriter writer(QFileInfo(args.at(1)).absoluteFilePath(), "png");

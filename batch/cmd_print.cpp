@@ -3,7 +3,6 @@
 #include "batch/batchcommand.h"
 #include "batch/jsonwriter.h"
 #include "batch/renderoptions.h"
-#include "core/designcommands.h"
 #include "core/document.h"
 #include "printing/printjob.h"
 
@@ -28,14 +27,9 @@ int runPrint(const QStringList &arguments)
     if (!ok || !takeRunOptions(args, run) || !takeInt(args, QStringLiteral("--dpi"), dpi) || dpi < 1)
         return batchUsageError(Usage);
     CardRenderInputs inputs;
-    if (const int status = takeRenderInputs(args, Usage, inputs); status != BatchOk)
-        return status;
-    if (args.size() != 2)
-        return batchUsageError(Usage);
-
     Document doc;
-    if (DesignCommands::OpenItNow(doc, QFileInfo(args.at(0)).absoluteFilePath()) == DesignCommands::OpenOutcome::Failed)
-        return BatchFailed;
+    if (const int status = takeDesignArguments(args, Usage, inputs, doc); status != BatchOk)
+        return status;
 
     std::unique_ptr<QPrinter> printer;
     if (toPrinter) {

@@ -1,6 +1,8 @@
 #include "batch/renderoptions.h"
 
 #include "batch/batchcommand.h"
+#include "core/designcommands.h"
+#include "core/document.h"
 #include "events/eventdatabase.h"
 #include "printing/seatlist.h"
 
@@ -76,4 +78,16 @@ bool takeRunOptions(QStringList &args, PrintRun &run)
         return false;
     run.SchneidBtn = cut == 1;
     return true;
+}
+
+int takeDesignArguments(QStringList &args, const QString &usage, CardRenderInputs &inputs, Document &doc)
+{
+    if (const int status = takeRenderInputs(args, usage, inputs); status != BatchOk)
+        return status;
+    if (args.size() != 2)
+        return batchUsageError(usage);
+    // Messages of the design reader go to standard error through the prompt seam.
+    if (DesignCommands::OpenItNow(doc, QFileInfo(args.at(0)).absoluteFilePath()) == DesignCommands::OpenOutcome::Failed)
+        return BatchFailed;
+    return BatchOk;
 }

@@ -1,8 +1,6 @@
 // A real printer queue: a private print server with a PDF queue receives a
 // run from pelladromika-batch print --printer; the PDF it writes is checked.
 // Skips where the print server cannot be started here.
-#include "core/designfile.h"
-#include "core/document.h"
 #include "tests/support/testsupport.h"
 #include "toolrun.h"
 
@@ -116,17 +114,7 @@ TEST(RealPrinter, RunPrintedToAQueueArrivesWithItsPagesAndNumbers)
         GTEST_SKIP() << "print server not available: " << why.toStdString();
 
     TestFolder folder;
-    Document doc;
-    doc.ticketType.MarginLeft = 10;
-    doc.ticketType.MarginTop = 15;
-    doc.sizePasteboardFromTicketType();
-    Tobs &bar = doc.pool[1];
-    bar.Kind = KindBarcode;
-    bar.Left = int32_t(mmToDocUnits(90 + 5));
-    bar.Top = int32_t(mmToDocUnits(55 + 10));
-    bar.Width = int32_t(mmToDocUnits(80));
-    bar.Height = int32_t(mmToDocUnits(30));
-    folder.write(QStringLiteral("card.etr"), writeDesign(doc));
+    folder.write(QStringLiteral("card.etr"), barcodeDesign());
 
     const QDateTime started = QDateTime::currentDateTime().addSecs(-1);
     const ToolRun r = runTool({QStringLiteral("--program-folder"), folder.path(), QStringLiteral("print"),

@@ -15,23 +15,6 @@
 
 namespace {
 
-// A 2 × 5 card with its ticket number as a barcode.
-QByteArray barcodeDesign()
-{
-    Document doc;
-    doc.ticketType.MarginLeft = 10;
-    doc.ticketType.MarginTop = 15;
-    doc.ticketType.PitchX = 95;
-    doc.sizePasteboardFromTicketType();
-    Tobs &bar = doc.pool[1];
-    bar.Kind = KindBarcode;
-    bar.Left = int32_t(mmToDocUnits(90 + 5));
-    bar.Top = int32_t(mmToDocUnits(55 + 10));
-    bar.Width = int32_t(mmToDocUnits(80));
-    bar.Height = int32_t(mmToDocUnits(30));
-    return writeDesign(doc);
-}
-
 QJsonObject json(const ToolRun &r)
 {
     return QJsonDocument::fromJson(r.out).object();

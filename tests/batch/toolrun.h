@@ -1,5 +1,5 @@
 #pragma once
-// Runs pelladromika-batch and collects what it wrote.
+// Runs pelladromika-batch and collects what it wrote; a design for its print commands.
 #include <QByteArray>
 #include <QProcessEnvironment>
 #include <QStringList>
@@ -10,3 +10,6 @@ struct ToolRun {
 };
 
 ToolRun runTool(const QStringList &args, const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment());
+
+// A design of 2 × 5 tickets (margins 10 and 15 mm) carrying their number as a barcode.
+QByteArray barcodeDesign();
