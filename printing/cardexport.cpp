@@ -4,6 +4,7 @@
 #include "core/programfolder.h"
 #include "core/prompts.h"
 #include "imaging/dibqimage.h"
+#include "printing/printjob.h"
 #include "printing/savefilter.h"
 #include "render/canvaspainter.h"
 
@@ -81,11 +82,7 @@ PrinterResolution defaultPrinterResolution()
 void EMailBtnClick(Document &doc, const CardRenderInputs &inputs, int32_t firstTicketNumber,
                    const PrinterResolution &printer)
 {
-    if (printer.x != printer.y)
-        showMessage(QStringLiteral("Fehler"),
-                    QStringLiteral("Diese Meldung dürfte nie erscheinen. Das Programm kann mit diesem Drucker "
-                                   "wahrscheinlich nicht korrekt drucken."),
-                    MsgIcon::Information);
+    warnIfNotSquare(printer.x, printer.y);
 
     const QImage card = renderCardForExport(doc, inputs, firstTicketNumber);
     DibImage dib = dibFromQImage(card);

@@ -114,6 +114,23 @@ QImage windowImage(const DibImage &dib, const QRect &window)
 
 } // namespace
 
+const QImage &QPainterCanvasTarget::printerImage(const DibImage &dib, const QRect &window)
+{
+    for (const HandedOver &h : handedOver_)
+        if (h.bits == dib.Bits && h.info == dib.Info && h.window == window)
+            return h.image;
+    // A card holds few pictures; keep the most recent ones only.
+    constexpr size_t Kept = 16;
+    if (handedOver_.size() >= Kept)
+        handedOver_.erase(handedOver_.begin());
+    QImage image = windowImage(dib, window);
+    // A wrapped row must not outlive the call: keep a copy of its own.
+    if (!image.isNull() && image.constBits() != nullptr && window.height() == 1)
+        image = image.copy();
+    handedOver_.push_back({dib.Bits, dib.Info, window, image});
+    return handedOver_.back().image;
+}
+
 void QPainterCanvasTarget::stretchDib(const DibImage &dib, const QRect &dest, const QRect &source)
 {
     if (!dib.Bits || !dib.Info || dest.width() <= 0 || dest.height() <= 0)
@@ -122,7 +139,7 @@ void QPainterCanvasTarget::stretchDib(const DibImage &dib, const QRect &dest, co
     // A window reaching outside the picture is not drawn rather than read out of bounds.
     if (source.isEmpty() || !picture.contains(source))
         return;
-    const QImage image = windowImage(dib, source);
+    const QImage image = isPrinter() ? printerImage(dib, source) : windowImage(dib, source);
     if (image.isNull())
         return;
     const bool smooth = painter_.testRenderHint(QPainter::SmoothPixmapTransform);

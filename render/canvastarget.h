@@ -4,7 +4,9 @@
 // full canvas derives from it.
 #include "imaging/GrafikRW.h"
 
+#include <QImage>
 #include <QRect>
+#include <vector>
 
 class QPainter;
 
@@ -46,6 +48,18 @@ public:
     QPainter &painter() const { return painter_; }
 
 private:
+    // Pictures already handed to a printer, by picture and window: drawing the
+    // same QImage again lets a PDF store it once. Valid while the pictures do
+    // not change, i.e. for one print job on one canvas.
+    struct HandedOver {
+        const uint8_t *bits;
+        const void *info;
+        QRect window;
+        QImage image;
+    };
+    const QImage &printerImage(const DibImage &dib, const QRect &window);
+
     QPainter &painter_;
     int printerOverride_ = -1;
+    std::vector<HandedOver> handedOver_;
 };

@@ -24,8 +24,11 @@
 #include "ui/screencentre.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QScreen>
@@ -100,6 +103,10 @@ void TSDIAppForm::FormCreate()
 
     eventsPage_->formCreate();
     settingsPage_->generateIfEmpty();
+    // The preview shows each ticket's number label and seat: edits count at once.
+    connect(settingsPage_->SitzplatzMemo, &QPlainTextEdit::textChanged, printPage_, &PrintPage::repaintPreview);
+    connect(settingsPage_->BezEd, &QLineEdit::textChanged, printPage_, &PrintPage::repaintPreview);
+    connect(settingsPage_->SitzplatzCheck, &QCheckBox::toggled, printPage_, &PrintPage::repaintPreview);
 
     Timer2 = new QTimer(this);
     Timer2->setSingleShot(true);
@@ -173,15 +180,15 @@ void TSDIAppForm::buildMenus()
             &QAction::triggered, this, [this] { TWAIN_SelectScanner(this); });
     connect(menuItem(file, QStringLiteral("Bild einscannen..."), QStringLiteral("Läßt sie ein Bild einscannen und speichern"), "ScanItem"),
             &QAction::triggered, this, [this] { TWAIN_ScanImage(this); });
-    // Printing is wired by its own module; until then its items are disabled.
     file->addSeparator();
     QAction *setup = menuItem(file, QStringLiteral("Drucker &einrichten..."), QStringLiteral("Richtet den Drucker ein"), "PrintSetupItem");
     setup->setShortcut(QKeySequence(QStringLiteral("Ctrl+E")));
-    setup->setEnabled(false);
-    menuItem(file, QStringLiteral("Drucker &kalibrieren..."), QStringLiteral("Kalibriert den Drucker"), "Druckerkalibrieren1")->setEnabled(false);
+    connect(setup, &QAction::triggered, printPage_, &PrintPage::PrintSetupClick);
+    connect(menuItem(file, QStringLiteral("Drucker &kalibrieren..."), QStringLiteral("Kalibriert den Drucker"), "Druckerkalibrieren1"),
+            &QAction::triggered, printPage_, &PrintPage::Druckerkalibrieren1Click);
     QAction *print = menuItem(file, QStringLiteral("&Drucken..."), QStringLiteral("Druckt die Visitenkarte"), "PrintItem");
     print->setShortcut(QKeySequence(QStringLiteral("Ctrl+D")));
-    print->setEnabled(false);
+    connect(print, &QAction::triggered, printPage_, &PrintPage::PrintClick);
     file->addSeparator();
     connect(menuItem(file, QStringLiteral("&Beenden"), QStringLiteral("Beendet das Programm"), "ExitItem"),
             &QAction::triggered, this, &TSDIAppForm::ExitItemClick);

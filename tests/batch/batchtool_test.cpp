@@ -3,6 +3,7 @@
 #include "events/eventdatabase.h"
 #include "printing/tickettypelist.h"
 #include "tests/support/testsupport.h"
+#include "toolrun.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -11,19 +12,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-struct ToolRun {
-    int exitCode = -1;
-    QByteArray out, err;
-};
-
-ToolRun runTool(const QStringList &args)
-{
-    QProcess p;
-    p.start(qEnvironmentVariable("PD_BINARY_DIR") + QStringLiteral("/batch/pelladromika-batch"), args);
-    p.waitForFinished(60000);
-    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
-}
-
 QByteArray sampleDesign()
 {
     Document doc;

@@ -2,7 +2,11 @@
 
 #include "core/programfolder.h"
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <algorithm>
 #include <QFile>
 #include <QTest>
 #include <QSettings>
@@ -106,4 +110,44 @@ void writeFileBytes(const QString &path, const QByteArray &bytes)
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
     f.write(bytes);
+}
+
+QList<int> decodeBarcodes(const QImage &image)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("codes.png"));
+    if (!image.save(file))
+        return {};
+    QProcess zbar;
+    zbar.start(QStringLiteral("zbarimg"), {QStringLiteral("--quiet"), QStringLiteral("--raw"), file});
+    zbar.waitForFinished(20000);
+    QList<int> numbers;
+    for (const QByteArray &line : zbar.readAllStandardOutput().split('\n'))
+        if (!line.trimmed().isEmpty())
+            numbers << line.trimmed().toInt();
+    std::sort(numbers.begin(), numbers.end());
+    return numbers;
+}
+
+QList<QImage> pdfPages(const QString &pdf, int dpi)
+{
+    QTemporaryDir dir;
+    QProcess p;
+    p.start(QStringLiteral("pdftoppm"),
+            {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"), pdf, dir.filePath(QStringLiteral("page"))});
+    p.waitForFinished(30000);
+    QList<QImage> pages;
+    QStringList names = QDir(dir.path()).entryList({QStringLiteral("page*.png")}, QDir::Files, QDir::Name);
+    for (const QString &name : names)
+        pages << QImage(dir.filePath(name));
+    return pages;
+}
+
+int countInFile(const QString &path, const QByteArray &text)
+{
+    const QByteArray bytes = readFileBytes(path);
+    int count = 0;
+    for (qsizetype at = bytes.indexOf(text); at >= 0; at = bytes.indexOf(text, at + 1))
+        ++count;
+    return count;
 }

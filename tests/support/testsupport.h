@@ -3,6 +3,8 @@
 #include "core/prompts.h"
 
 #include <QByteArray>
+#include <QImage>
+#include <QList>
 #include <QString>
 #include <QTemporaryDir>
 #include <deque>
@@ -54,3 +56,10 @@ bool waitUntil(const std::function<bool()> &condition, int timeoutMs = 10000);
 
 QByteArray readFileBytes(const QString &path);
 void writeFileBytes(const QString &path, const QByteArray &bytes);
+
+// Every barcode zbarimg finds in the image, as numbers, sorted.
+QList<int> decodeBarcodes(const QImage &image);
+// The pages of a PDF file rendered at the resolution, through pdftoppm.
+QList<QImage> pdfPages(const QString &pdf, int dpi);
+// How many times the text occurs in the file's bytes.
+int countInFile(const QString &path, const QByteArray &text);
