@@ -3,6 +3,7 @@
 #include "core/programfolder.h"
 #include "events/eventdatabase.h"
 #include "tests/support/testsupport.h"
+#include "tests/templates/templatefixtures.h"
 #include "ui/EditorPage.h"
 #include "ui/EventsPage.h"
 #include "ui/Sdimain.h"
@@ -89,18 +90,6 @@ protected:
 private:
     ModalHook previousHook_;
 };
-
-// The cell (column * 3 + row) holding element b.
-int cellOf(const TemplateLayout &layout, int b)
-{
-    for (int c = 0; c < 3; ++c) {
-        for (int r = 0; r < 3; ++r) {
-            if (layout[size_t(c)][size_t(r)] == b)
-                return c * 3 + r;
-        }
-    }
-    return -1;
-}
 
 // The left half of the first tab as the tab row shows it now.
 QImage firstTabLeftHalf(TSDIAppForm &w)
