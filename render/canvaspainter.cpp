@@ -229,7 +229,7 @@ void PainterCanvas::drawText(int left, int top, int right, int bottom, const QSt
     painter_.setPen(qcolor(color));
     const QFontMetrics fm = painter_.fontMetrics();
     const int width = right - left;
-    const int lineHeight = std::max(1, fm.height());
+    const int lineHeight = textLineHeight(fm);
     int y = top;
     for (const QString &line : breakTextLines(text, fm, width)) {
         if (y >= bottom)

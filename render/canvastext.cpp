@@ -3,7 +3,13 @@
 #include "render/canvas.h"
 
 #include <QFontMetrics>
+#include <algorithm>
 #include <cstdlib>
+
+int textLineHeight(const QFontMetrics &metrics)
+{
+    return std::max(1, metrics.height());
+}
 
 QStringList splitParagraphs(const QString &text)
 {
@@ -80,6 +86,15 @@ QStringList breakTextLines(const QString &text, const QFontMetrics &metrics, int
             breakParagraph(p, metrics, maxWidth, lines);
     }
     return lines;
+}
+
+QSize wrappedTextExtent(const QString &text, const QFontMetrics &metrics, int maxWidth)
+{
+    const QStringList lines = breakTextLines(text, metrics, maxWidth);
+    int width = 0;
+    for (const QString &line : lines)
+        width = std::max(width, metrics.horizontalAdvance(line));
+    return QSize(width, int(lines.size()) * textLineHeight(metrics));
 }
 
 QFont toQFont(const CanvasFont &font)

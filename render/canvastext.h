@@ -2,6 +2,7 @@
 // Laying out text the way the canvas's drawText does: lines break at CR LF, a
 // lone CR or a lone LF, and between words (at blanks) that do not fit.
 #include <QFont>
+#include <QSize>
 #include <QStringList>
 
 class QFontMetrics;
@@ -10,6 +11,13 @@ struct CanvasFont;
 // The lines of text in a box maxWidth pixels wide. A word wider than the box
 // gets a line of its own and is not split; the blanks at a break are dropped.
 QStringList breakTextLines(const QString &text, const QFontMetrics &metrics, int maxWidth);
+
+// The distance between the baselines of two lines of drawText.
+int textLineHeight(const QFontMetrics &metrics);
+
+// The extent drawText gives text in a box maxWidth pixels wide: the widest
+// line and the lines' total height.
+QSize wrappedTextExtent(const QString &text, const QFontMetrics &metrics, int maxWidth);
 
 // The paragraphs of text: separated by CR LF, a lone CR or a lone LF.
 QStringList splitParagraphs(const QString &text);

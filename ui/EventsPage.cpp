@@ -9,7 +9,6 @@
 #include "ui/NewAdrFUnit.h"
 #include "ui/SettingsPage.h"
 #include "ui/Sdimain.h"
-#include "ui/TemplatePage.h"
 #include "ui/modal.h"
 
 #include <QApplication>
@@ -208,6 +207,8 @@ QWidget *EventsPage::buildBearbeitenPage()
                          QStringLiteral("Zeigt das Logo der Veranstaltung"));
     ShowLabelsBtn = button(QStringLiteral("Beschriftungen..."), QStringLiteral("ShowLabelsBtn"),
                            QStringLiteral("Zeigt die Beschriftungen der Felder"));
+    ShowTemplatesBtn = button(QStringLiteral("Vorlagen Assistent..."), QStringLiteral("ShowTemplatesBtn"),
+                              QStringLiteral("Schlägt zufällige Layouts aus den gewählten Feldern vor"));
     StringGrid1 = new EventGrid(QStringLiteral("StringGrid1"));
     StringGrid1->setAccessibleName(QStringLiteral("Felder der Veranstaltung"));
     StringGrid1->viewport()->installEventFilter(this);
@@ -221,6 +222,7 @@ QWidget *EventsPage::buildBearbeitenPage()
     connect(ShowListBtn, &QPushButton::clicked, this, [this] { revealPage(AuswahlPage); });
     connect(ShowLogoBtn, &QPushButton::clicked, this, [this] { revealPage(LogoPage); });
     connect(ShowLabelsBtn, &QPushButton::clicked, this, [this] { revealPage(BeschriftungPage); });
+    connect(ShowTemplatesBtn, &QPushButton::clicked, this, [this] { AdrListDblClick(); });
     connect(StringGrid1, &QTableWidget::cellChanged, this, [this](int row, int column) {
         if (!syncing_ && column == 1 && row >= 1 && row <= EventFieldCount)
             session_.Grid[size_t(row - 1)] = StringGrid1->item(row, 1)->text();
@@ -233,6 +235,7 @@ QWidget *EventsPage::buildBearbeitenPage()
     buttons->addWidget(ShowListBtn);
     buttons->addWidget(ShowLogoBtn);
     buttons->addWidget(ShowLabelsBtn);
+    buttons->addWidget(ShowTemplatesBtn);
     auto *layout = new QVBoxLayout(page);
     layout->addWidget(AdrCombo1);
     layout->addLayout(buttons);
@@ -396,8 +399,8 @@ void EventsPage::StdAdrCheckClick()
 
 void EventsPage::AdrListDblClick()
 {
-    if (form_ && form_->pages() && form_->templatePage())
-        form_->pages()->setCurrentWidget(form_->templatePage());
+    if (form_)
+        form_->showTemplateWizard();
 }
 
 void EventsPage::FilenameEdit1Change()

@@ -66,7 +66,7 @@ public:
     QCheckBox *StdAdrCheck;
     QComboBox *AdrCombo1, *AdrCombo2;
     QPushButton *NewAdrBtn, *DelAdrBtn;
-    QPushButton *ShowListBtn, *ShowLogoBtn, *ShowLabelsBtn;
+    QPushButton *ShowListBtn, *ShowLogoBtn, *ShowLabelsBtn, *ShowTemplatesBtn;
     QTableWidget *StringGrid1, *StringGrid2;
     QLineEdit *FilenameEdit1;
     QWidget *PaintBox3;

@@ -15,6 +15,7 @@
 #include "ui/JpegQFUnit.h"
 #include "ui/KeptSettings.h"
 #include "ui/NewETypFUnit.h"
+#include "ui/PageControl.h"
 #include "ui/PrintPage.h"
 #include "ui/ScannerSelectDialog.h"
 #include "ui/SettingsPage.h"
@@ -117,10 +118,17 @@ void TSDIAppForm::FormCreate()
 
 void TSDIAppForm::buildPages()
 {
-    PageControl1 = new QTabWidget;
+    PageControl1 = new PageControl;
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     eventsPage_ = new EventsPage(this);
-    templatePage_ = new TemplatePage;
+    templatePage_ = new TemplatePage(doc_, TemplatePageInputs{[this] { return renderInputs(); },
+                                                              [this] { return eventsPage_->FilenameEdit1->text(); },
+                                                              [this] { return firstTicketNumber(); }});
+    connect(templatePage_, &TemplatePage::templateAdopted, this, [this] {
+        documentReplaced();
+        PageControl1->setCurrentWidget(editorPage_);
+    });
+    connect(templatePage_, &TemplatePage::adoptionCancelled, this, &TSDIAppForm::updateCaption);
     editorPage_ = new EditorPage(this);
     printPage_ = new PrintPage(this);
     settingsPage_ = new SettingsPage(this);
@@ -169,6 +177,8 @@ void TSDIAppForm::buildMenus()
     QMenu *file = menuBar()->addMenu(QStringLiteral("&Datei"));
     connect(menuItem(file, QStringLiteral("&Neu..."), QStringLiteral("Neue Datei erstellen"), "Neu1"),
             &QAction::triggered, this, &TSDIAppForm::Neu1Click);
+    connect(menuItem(file, QStringLiteral("&Vorlagen Assistent..."), QStringLiteral("Schlägt zufällige Layouts aus den gewählten Feldern vor"), "VorlagenAssistent1"),
+            &QAction::triggered, this, &TSDIAppForm::showTemplateWizard);
     connect(menuItem(file, QStringLiteral("Ö&ffnen..."), QStringLiteral("Öffnet eine Visitenkarte"), "OpenItem"),
             &QAction::triggered, this, &TSDIAppForm::OpenItemClick);
     connect(menuItem(file, QStringLiteral("&Speichern"), QStringLiteral("Speichert die Vistenkarte"), "SaveItem"),
@@ -203,6 +213,11 @@ void TSDIAppForm::buildMenus()
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Hilfe"));
     connect(menuItem(help, QStringLiteral("Inf&o..."), QStringLiteral("Zeigt Informationen über das Programm"), "Info1"),
             &QAction::triggered, this, &TSDIAppForm::InfoClick);
+}
+
+void TSDIAppForm::showTemplateWizard()
+{
+    PageControl1->setCurrentWidget(templatePage_);
 }
 
 void TSDIAppForm::showAtKeptPlacement()

@@ -66,6 +66,8 @@ public:
     void Etikettenformat1Click();
     void InfoClick();
     void EMailBtnClick();
+    // Opens the page "Vorlagen Assistent", whose tab is not shown.
+    void showTemplateWizard();
 
     // Window events, also reachable for tests.
     void FormActivate();
