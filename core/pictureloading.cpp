@@ -1,6 +1,7 @@
 #include "core/pictureloading.h"
 
 #include "core/cp1252.h"
+#include "core/document.h"
 #include "core/programfolder.h"
 #include "core/prompts.h"
 #include "render/raster.h"
@@ -38,4 +39,13 @@ void applyStoredRotation(DibImage &picture, int32_t rotation)
     default:
         break;
     }
+}
+
+void reloadElementPicture(Tobs &element, const QString &designFolder)
+{
+    const int32_t kind = element.Kind;
+    element.release();
+    element.Kind = kind;
+    loadPictureByRule(element.Dib, element.Text, designFolder);
+    applyStoredRotation(element.Dib, element.Rotation);
 }

@@ -6,6 +6,8 @@
 #include <QByteArray>
 #include <QString>
 
+class Tobs;
+
 // The picture-loading rule: the stored name (a bare name means the program
 // folder), then the file name part next to the design file, else the error
 // message and the blank fallback picture. Returns true when a file was read.
@@ -13,3 +15,7 @@ bool loadPictureByRule(DibImage &picture, const QByteArray &storedName, const QS
 
 // Turns a freshly loaded image element picture by its stored quarter turns.
 void applyStoredRotation(DibImage &picture, int32_t rotation);
+
+// An image element's picture read again by its file name (Text) with the
+// picture-loading rule, then turned by its stored quarter turns.
+void reloadElementPicture(Tobs &element, const QString &designFolder);
