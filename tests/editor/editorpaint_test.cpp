@@ -1,5 +1,6 @@
 #include "core/document.h"
 #include "editor/editorpaint.h"
+#include "editor/editorstate.h"
 #include "render/canvaspainter.h"
 
 #include <QImage>
@@ -13,7 +14,7 @@ QImage paint(Document &doc, const EditorView &view, QSize buffer, int32_t firstT
     image.fill(Qt::blue);
     QPainter painter(&image);
     PainterCanvas canvas(painter, &image);
-    paintEditor(canvas, doc, CardRenderInputs{}, view, firstTicket);
+    paintEditor(canvas, doc, CardRenderInputs{}, view, firstTicket, EditorState{});
     return image;
 }
 }
