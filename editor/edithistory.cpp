@@ -128,6 +128,7 @@ void EditHistory::forgetReplacedCard() const
     clearCountSeen_ = doc_.clearCount();
     undo_.clear();
     redo_.clear();
+    notifyChanged();
 }
 
 void EditHistory::beginStep(const QString &name)
@@ -138,6 +139,7 @@ void EditHistory::beginStep(const QString &name)
     openName_ = name;
     clearCountAtBegin_ = doc_.clearCount();
     before_->take(doc_);
+    notifyChanged();
 }
 
 bool EditHistory::endStep(const QString &name)
@@ -152,6 +154,7 @@ bool EditHistory::endStep(const QString &name)
     // A command that replaced the card leaves nothing to take back step by step.
     forgetReplacedCard();
     before_->release();
+    notifyChanged();
     return recorded;
 }
 
@@ -246,6 +249,7 @@ bool EditHistory::undo()
     applyStep(doc_, *undo_.back(), Side::Before);
     redo_.push_back(std::move(undo_.back()));
     undo_.pop_back();
+    notifyChanged();
     return true;
 }
 
@@ -256,6 +260,7 @@ bool EditHistory::redo()
     applyStep(doc_, *redo_.back(), Side::After);
     undo_.push_back(std::move(redo_.back()));
     redo_.pop_back();
+    notifyChanged();
     return true;
 }
 
@@ -264,4 +269,11 @@ void EditHistory::clear()
     clearCountSeen_ = doc_.clearCount();
     undo_.clear();
     redo_.clear();
+    notifyChanged();
+}
+
+void EditHistory::notifyChanged() const
+{
+    if (changed)
+        changed();
 }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <memory>
 
 class Document;
@@ -44,10 +45,14 @@ public:
     bool redo();
     void clear();
 
+    // Called whenever what undo and redo offer may have changed.
+    std::function<void()> changed;
+
 private:
     // A new card, an opened file or an adopted template replace the card: what
     // was recorded about the old one is forgotten.
     void forgetReplacedCard() const;
+    void notifyChanged() const;
     // Compares the card with the snapshot and keeps what changed as a step.
     bool recordStep();
 

@@ -2,6 +2,7 @@
 
 #include "core/document.h"
 #include "editor/dragit.h"
+#include "editor/edithistory.h"
 #include "editor/editorkeys.h"
 #include "editor/hitzones.h"
 #include "editor/selectionmarks.h"
@@ -159,6 +160,7 @@ void EditorController::mouseUp(EditorButton button, int32_t x, int32_t y)
 
 void EditorController::finishDrag(int32_t x, int32_t y)
 {
+    EditStep step(history, state.DragMode == 9 ? StepName::Move : StepName::Resize);
     dragit(state.dragBox, state.DragMode, x, y, state.GrabDx, state.GrabDy, doc_.scale, doc_.surfaceWidth(),
            doc_.surfaceHeight());
     state.DragState = DragIdle;
@@ -178,6 +180,7 @@ void EditorController::finishDrag(int32_t x, int32_t y)
 
 int EditorController::createAt(int32_t x, int32_t y)
 {
+    EditStep step(history, StepName::Create);
     const int slot = createElement(doc_, state.tool, x, y, state.font, screenDpi, chooseImage,
                                    [this] { notifyChange("create"); });
     if (slot == 0)
@@ -190,6 +193,7 @@ int EditorController::createAt(int32_t x, int32_t y)
 
 bool EditorController::deleteCurrent()
 {
+    EditStep step(history, StepName::Delete);
     const int32_t slot = doc_.CurrentElement;
     if (slot < 1 || slot > ElementPool::SlotCount)
         return false;

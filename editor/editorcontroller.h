@@ -9,6 +9,7 @@
 #include <functional>
 
 class Document;
+class EditHistory;
 
 enum class EditorButton { Left, Right, Middle };
 enum class EditorKey { Delete, Up, Down, Other };
@@ -53,6 +54,8 @@ public:
     // Called right before each change of the card (create, drag end, delete),
     // with the change's name, so the change can be recorded as one step.
     std::function<void(const QString &)> beforeCardChange;
+    // Records each change of the card as one step, when set.
+    EditHistory *history = nullptr;
 
     void setTool(EditorTool tool) { state.tool = tool; }
 

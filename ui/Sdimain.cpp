@@ -10,6 +10,7 @@
 #include "printing/cardexport.h"
 #include "printing/scansave.h"
 #include "ui/AboutBoxUnit.h"
+#include "ui/EditMenu.h"
 #include "ui/EditorPage.h"
 #include "ui/EventsPage.h"
 #include "ui/JpegQFUnit.h"
@@ -28,6 +29,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QScreen>
@@ -114,6 +116,7 @@ void TSDIAppForm::buildPages()
     eventsPage_ = new EventsPage(this);
     templatePage_ = new TemplatePage;
     editorPage_ = new EditorPage(doc_, [this] { return renderInputs(); }, [this] { return firstTicketNumber(); });
+    editorPage_->controller().history = &history_;
     connect(editorPage_->NewFileBtn, &QToolButton::clicked, this, &TSDIAppForm::Neu1Click);
     connect(editorPage_->OpenFileBtn, &QToolButton::clicked, this, &TSDIAppForm::OpenItemClick);
     connect(editorPage_->SaveFileBtn, &QToolButton::clicked, this, [this] { SaveItemClick(); });
@@ -187,6 +190,10 @@ void TSDIAppForm::buildMenus()
     file->addSeparator();
     connect(menuItem(file, QStringLiteral("&Beenden"), QStringLiteral("Beendet das Programm"), "ExitItem"),
             &QAction::triggered, this, &TSDIAppForm::ExitItemClick);
+
+    editMenu_ = new EditMenu(menuBar()->addMenu(QStringLiteral("&Bearbeiten")), editorPage_, editorPage_->KeyEdit, doc_,
+                             history_, {[this] { return renderInputs(); }, [this] { return firstTicketNumber(); },
+                                        [this] { repaintViews(); }});
 
     QMenu *settings = menuBar()->addMenu(QStringLiteral("&Einstellungen"));
     QAction *background = menuItem(settings, QStringLiteral("&Hintergrundbild..."), QStringLiteral("Ändert die Einstellungen des Hintergrundbildes"), "Hintergrundbild1");

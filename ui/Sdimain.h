@@ -2,11 +2,13 @@
 // TSDIAppForm: the main window. It owns the document and every page and
 // dialog, and forwards the user's commands to the subsystems.
 #include "core/document.h"
+#include "editor/edithistory.h"
 #include "render/cardrenderer.h"
 
 #include <QMainWindow>
 #include <functional>
 
+class EditMenu;
 class EditorPage;
 class EventsPage;
 class PrintPage;
@@ -32,6 +34,8 @@ public:
     void showAtKeptPlacement();
 
     Document &document() { return doc_; }
+    EditHistory &history() { return history_; }
+    EditMenu *editMenu() const { return editMenu_; }
     EventsPage *eventsPage() const { return eventsPage_; }
     SettingsPage *settingsPage() const { return settingsPage_; }
     EditorPage *editorPage() const { return editorPage_; }
@@ -95,6 +99,8 @@ private:
     void updateCaption();
 
     Document doc_;
+    EditHistory history_{doc_};
+    EditMenu *editMenu_ = nullptr;
     QTabWidget *PageControl1 = nullptr;
     QLabel *InfoPanel = nullptr;
     QProgressBar *ProgressBar1 = nullptr;

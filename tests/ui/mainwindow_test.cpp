@@ -97,7 +97,7 @@ TEST_F(MainWindowTest, StartsWithPagesCaptionAndSummary)
     QStringList menus;
     for (QAction *a : w.menuBar()->actions())
         menus << a->text();
-    EXPECT_EQ(menus, QStringList({"&Datei", "&Einstellungen", "&Hilfe"}));
+    EXPECT_EQ(menus, QStringList({"&Datei", "&Bearbeiten", "&Einstellungen", "&Hilfe"}));
     EXPECT_EQ(menuAction(w, "Etikettenformat1")->statusTip(),
               QStringLiteral("Verändert die Einstellungen der Größe und der Abstände"));
 }
