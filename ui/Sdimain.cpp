@@ -194,6 +194,8 @@ void TSDIAppForm::buildMenus()
     editMenu_ = new EditMenu(menuBar()->addMenu(QStringLiteral("&Bearbeiten")), editorPage_, editorPage_->KeyEdit, doc_,
                              history_, {[this] { return renderInputs(); }, [this] { return firstTicketNumber(); },
                                         [this] { repaintViews(); }});
+    // Every change of the card or the selection ends in an editor paint.
+    connect(editorPage_, &EditorPage::checkAllPanelOptions, editMenu_, &EditMenu::updateActions);
 
     QMenu *settings = menuBar()->addMenu(QStringLiteral("&Einstellungen"));
     QAction *background = menuItem(settings, QStringLiteral("&Hintergrundbild..."), QStringLiteral("Ändert die Einstellungen des Hintergrundbildes"), "Hintergrundbild1");
