@@ -18,9 +18,14 @@ bool loadPictureByRule(DibImage &picture, const QByteArray &storedName, const QS
         if (LoadDIBit(picture, besideDesign))
             return true;
     }
+    reportUnreadablePicture(name);
+    return false;
+}
+
+void reportUnreadablePicture(const QString &name)
+{
     showMessage(QString(), QStringLiteral("Konnte Bild (") + name + QStringLiteral(") nicht Laden."),
                 MsgIcon::Error, MsgOk);
-    return false;
 }
 
 void applyStoredRotation(DibImage &picture, int32_t rotation)
