@@ -22,8 +22,10 @@
 #include "ui/modal.h"
 #include "ui/neuunit.h"
 #include "ui/screencentre.h"
+#include "templates/defaultlayout.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -34,6 +36,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <QDateTime>
 
@@ -70,7 +73,7 @@ void TSDIAppForm::FormCreate()
     doc_.ticketType = EttTyp::startupType();
     showTicketTypeSummary();
     doc_.scale.ZoomFactor = 1.0;
-    const int dpi = screen() ? int(screen()->logicalDotsPerInchX()) : 96;
+    const int dpi = screenDpi();
     doc_.scale.DocUnitsPerPixel = double(20000 / std::max(1, dpi));
     doc_.BackgroundMode = -1;
     doc_.clearall();
@@ -92,6 +95,11 @@ void TSDIAppForm::FormCreate()
     eventsPage_->formCreate();
     settingsPage_->generateIfEmpty();
 
+    // New cards start from the default layout, shaped by two settings.
+    setDefaultLayout([this](Document &doc) {
+        LoadTemplate(doc, screenDpi(), {settingsPage_->KarteRechtsCheck->isChecked(), settingsPage_->UseSitzCheck->isChecked()});
+    });
+
     Timer2 = new QTimer(this);
     Timer2->setSingleShot(true);
     Timer2->setInterval(100);
@@ -105,7 +113,10 @@ void TSDIAppForm::buildPages()
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     eventsPage_ = new EventsPage(this);
     templatePage_ = new TemplatePage;
-    editorPage_ = new EditorPage(this);
+    editorPage_ = new EditorPage(doc_, [this] { return renderInputs(); }, [this] { return firstTicketNumber(); });
+    connect(editorPage_->NewFileBtn, &QToolButton::clicked, this, &TSDIAppForm::Neu1Click);
+    connect(editorPage_->OpenFileBtn, &QToolButton::clicked, this, &TSDIAppForm::OpenItemClick);
+    connect(editorPage_->SaveFileBtn, &QToolButton::clicked, this, [this] { SaveItemClick(); });
     printPage_ = new PrintPage(this);
     settingsPage_ = new SettingsPage(this);
     PageControl1->addTab(eventsPage_, QStringLiteral("Veranstaltungen"));
@@ -264,8 +275,12 @@ void TSDIAppForm::Neu1Click()
         placeLayout = showMessage(QStringLiteral("Vorlage"), QStringLiteral("Wollen Sie die Vorlage für neue Karten laden?"),
                                   MsgIcon::Question, MsgYes | MsgNo | MsgCancel)
             == MsgYes;
-    if (placeLayout && defaultLayout_)
+    if (placeLayout && defaultLayout_) {
         defaultLayout_(doc_);
+        // The layout brings back the start-up scale.
+        editorPage_->sizeSurface();
+        editorPage_->centreSurface();
+    }
     repaintViews();
 }
 
@@ -348,6 +363,11 @@ CardRenderInputs TSDIAppForm::renderInputs() const
     if (QScreen *s = screen())
         inputs.screenPixelsPerInch = inputs.fontPixelsPerInch = s->logicalDotsPerInchX();
     return inputs;
+}
+
+int TSDIAppForm::screenDpi() const
+{
+    return screen() ? int(screen()->logicalDotsPerInchX()) : 96;
 }
 
 int32_t TSDIAppForm::firstTicketNumber() const

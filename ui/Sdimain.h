@@ -48,6 +48,8 @@ public:
     CardRenderInputs renderInputs() const;
     // The first ticket number of the run (print page), shown by the editor and the export.
     int32_t firstTicketNumber() const;
+    // The screen's horizontal pixels per inch.
+    int screenDpi() const;
 
     // The default layout for new cards; placed by the new-card command when set.
     void setDefaultLayout(std::function<void(Document &)> layout) { defaultLayout_ = std::move(layout); }
