@@ -18,14 +18,9 @@ bool loadPictureByRule(DibImage &picture, const QByteArray &storedName, const QS
         if (LoadDIBit(picture, besideDesign))
             return true;
     }
-    reportUnreadablePicture(name);
-    return false;
-}
-
-void reportUnreadablePicture(const QString &name)
-{
     showMessage(QString(), QStringLiteral("Konnte Bild (") + name + QStringLiteral(") nicht Laden."),
                 MsgIcon::Error, MsgOk);
+    return false;
 }
 
 void applyStoredRotation(DibImage &picture, int32_t rotation)

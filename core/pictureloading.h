@@ -11,8 +11,5 @@
 // message and the blank fallback picture. Returns true when a file was read.
 bool loadPictureByRule(DibImage &picture, const QByteArray &storedName, const QString &designFolder);
 
-// "Konnte Bild (<name>) nicht Laden." with the error icon.
-void reportUnreadablePicture(const QString &name);
-
 // Turns a freshly loaded image element picture by its stored quarter turns.
 void applyStoredRotation(DibImage &picture, int32_t rotation);

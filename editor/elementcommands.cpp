@@ -1,7 +1,6 @@
 #include "editor/elementcommands.h"
 
 #include "core/document.h"
-#include "core/prompts.h"
 #include "render/raster.h"
 
 #include <utility>
@@ -65,20 +64,6 @@ bool rotate(Document &doc, bool left)
 
 }
 
-bool deleteCurrent(Document &doc)
-{
-    Tobs *e = current(doc);
-    if (!e)
-        return false;
-    if (showMessage(QStringLiteral("Element löschen"), QStringLiteral("Wollen Sie das Element löschen?"),
-                    MsgIcon::Question, MsgYes | MsgNo)
-        != MsgYes)
-        return false;
-    e->release();
-    doc.CurrentElement = 0;
-    return true;
-}
-
 bool bringToFront(Document &doc) { return exchangeWith(doc, ElementPool::SlotCount); }
 bool sendToBack(Document &doc) { return exchangeWith(doc, 1); }
 
@@ -125,15 +110,27 @@ bool setKeepAspect(Document &doc, bool keep)
     return change(doc, [&](Tobs &e) { e.KeepAspect = keep ? 1 : 0; });
 }
 
-bool setFont(Document &doc, const ElementFont &font)
+CreationFont fontOf(const Tobs &e)
+{
+    CreationFont f;
+    f.name = e.FontName;
+    f.color = e.Color;
+    f.height = e.FontHeight;
+    f.pitch = e.FontPitch;
+    f.style = e.FontStyle;
+    f.size = e.FontSize;
+    return f;
+}
+
+bool setFont(Document &doc, const CreationFont &font)
 {
     return change(doc, [&](Tobs &e) {
-        e.Color = font.Color;
-        e.FontHeight = font.Height;
-        e.FontName = font.Name;
-        e.FontPitch = font.Pitch;
-        e.FontStyle = font.Style;
-        e.FontSize = font.Size;
+        e.Color = font.color;
+        e.FontHeight = font.height;
+        e.FontName = font.name;
+        e.FontPitch = font.pitch;
+        e.FontStyle = font.style;
+        e.FontSize = font.size;
     });
 }
 

@@ -2,16 +2,17 @@
 // The commands that change the current element. Each is one call, so that the
 // caller can treat it as one step; without a current element each does nothing
 // and returns false. True means the card changed and the editor must repaint.
-#include "editor/elementfont.h"
+#include "editor/editorstate.h"
+
+#include <QByteArray>
 
 #include <cstdint>
 
 class Document;
+class Tobs;
 
 namespace ElementCommands {
 
-// Asks "Wollen Sie das Element löschen?"; on Yes frees the slot.
-bool deleteCurrent(Document &doc);
 // Exchange the current slot's contents with slot 10000 (front) or slot 1 (back).
 bool bringToFront(Document &doc);
 bool sendToBack(Document &doc);
@@ -28,8 +29,10 @@ bool rotateLeft(Document &doc);
 bool rotateRight(Document &doc);
 bool toggleKeepAspect(Document &doc);
 bool setKeepAspect(Document &doc, bool keep);
-// The font dialog's result: colour, height, name, pitch, style and size.
-bool setFont(Document &doc, const ElementFont &font);
+// The font fields of an element as the font dialog takes them (colour: Color).
+CreationFont fontOf(const Tobs &element);
+// The font dialog's result: Color, FontHeight, FontName, FontPitch, FontStyle, FontSize.
+bool setFont(Document &doc, const CreationFont &font);
 // The text as typed (Windows-1252, lines separated by CR).
 bool setText(Document &doc, const QByteArray &text);
 

@@ -3,28 +3,6 @@
 #include "core/cp1252.h"
 #include "core/document.h"
 #include "core/pictureloading.h"
-#include "render/raster.h"
-
-namespace {
-// LoadDIBit puts a blank picture in place of an unreadable one; here an
-// unreadable file must leave nothing behind.
-bool loadOrReport(DibImage &picture, const QString &chosenFile)
-{
-    if (LoadDIBit(picture, chosenFile))
-        return true;
-    deldib(picture);
-    picture = DibImage{};
-    reportUnreadablePicture(chosenFile);
-    return false;
-}
-}
-
-bool loadElementPicture(Tobs &element, const QString &chosenFile)
-{
-    element.Text = toCp1252(chosenFile);
-    element.Dib = DibImage{};
-    return loadOrReport(element.Dib, chosenFile);
-}
 
 namespace Background {
 
@@ -34,8 +12,11 @@ void open(Document &doc, const std::optional<QString> &chosenFile)
     if (!chosenFile)
         return;
     doc.BackgroundFile = toCp1252(*chosenFile);
-    if (!loadOrReport(doc.BackgroundImage, *chosenFile))
+    if (!loadPictureByRule(doc.BackgroundImage, doc.BackgroundFile, QString())) {
+        // No blank stand-in: an unreadable file leaves no background.
+        doc.releaseBackground();
         doc.BackgroundFile.clear();
+    }
 }
 
 void clear(Document &doc)

@@ -1,17 +1,10 @@
 #pragma once
-// Pictures on the card: loading the picture of an image element and editing
-// the card's background picture.
+// Editing the card's background picture.
 #include <QString>
 #include <cstdint>
 #include <optional>
 
 class Document;
-class Tobs;
-
-// Loads the chosen file (kept as Text) into the element's picture. On failure
-// shows "Konnte Bild (<name>) nicht Laden." with the error icon, leaves the
-// element without a picture and returns false. The caller decides the kind.
-bool loadElementPicture(Tobs &element, const QString &chosenFile);
 
 namespace Background {
 

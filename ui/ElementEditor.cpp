@@ -2,9 +2,11 @@
 
 #include "core/cp1252.h"
 #include "core/document.h"
+#include "editor/editorkeys.h"
 #include "editor/elementcommands.h"
 #include "editor/elementstate.h"
 #include "ui/BMPOpenFUnit.h"
+#include "ui/EditorPage.h"
 #include "ui/EffektFUnit.h"
 #include "ui/ElementPanels.h"
 #include "ui/TranspFUnit.h"
@@ -20,6 +22,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QToolButton>
 
 namespace {
 const char *const ShapeHints[ShapeCount] = {
@@ -43,30 +46,36 @@ QAction *item(QMenu *menu, const char *caption, const char *hint, const char *na
 }
 }
 
-ElementEditor::ElementEditor(Document &doc, QWidget *dialogParent, std::function<void()> paint)
-    : QObject(dialogParent), doc_(doc), dialogParent_(dialogParent), paint_(std::move(paint)),
-      panels_(new ElementPanels)
+ElementEditor::ElementEditor(Document &doc, const Places &places, CreationFont &fontDialogFont,
+                             std::function<void()> paint)
+    : QObject(places.dialogParent), PopupMenu1(places.elementMenu), PBoxPopup(places.backgroundMenu), doc_(doc),
+      dialogParent_(places.dialogParent), fontDialogFont_(fontDialogFont), paint_(std::move(paint)),
+      panels_(new ElementPanels(places.pageControl))
 {
-    TxtForm = new TTxtForm(dialogParent);
-    EffektForm = new TEffektForm(dialogParent);
-    TransForm = new TTransForm(dialogParent);
-    BMPOpenForm = new TBMPOpenForm(dialogParent);
-    bkgndform = new Tbkgndform(doc, *BMPOpenForm, dialogParent);
+    TxtForm = new TTxtForm(dialogParent_);
+    EffektForm = new TEffektForm(dialogParent_);
+    TransForm = new TTransForm(dialogParent_);
+    BMPOpenForm = new TBMPOpenForm(dialogParent_);
+    bkgndform = new Tbkgndform(doc, *BMPOpenForm, dialogParent_);
     buildMenus();
     connectPanels();
+    CheckAllPanelOptions();
 }
 
-ElementEditor::~ElementEditor()
+ElementEditor::~ElementEditor() = default;
+
+void ElementEditor::connectTo(EditorPage &page)
 {
-    // The panels belong to the editor page once placed; otherwise to us.
-    if (!panels_->parent())
-        delete panels_;
+    connect(&page, &EditorPage::checkAllPanelOptions, this, &ElementEditor::CheckAllPanelOptions);
+    connect(&page, &EditorPage::elementMenuAboutToShow, this, &ElementEditor::prepareElementMenu);
+    connect(&page, &EditorPage::textEditRequested, this, &ElementEditor::EditTextNow);
+    connect(page.BackgroundBtn, &QToolButton::clicked, this, &ElementEditor::Hintergrundbild1Click);
+    page.BackgroundBtn->setEnabled(true);
+    page.controller().chooseImage = [this] { return chooseImageFile().value_or(QString()); };
 }
 
 void ElementEditor::buildMenus()
 {
-    PopupMenu1 = new QMenu(dialogParent_);
-    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     QMenu *m = PopupMenu1;
     QAction *del = item(m, "&Löschen...", "Löscht das Objekt", "Lschen1");
     del->setShortcut(QKeySequence(Qt::Key_Delete));
@@ -112,8 +121,6 @@ void ElementEditor::buildMenus()
         connect(act, &QAction::triggered, this, [this, code] { setShape(code); });
     }
 
-    PBoxPopup = new QMenu(dialogParent_);
-    PBoxPopup->setObjectName(QStringLiteral("PBoxPopup"));
     connect(item(PBoxPopup, "&Hintergrundbild...", "Ändert die Einstellungen des Hintergrundbildes",
                  "PBoxHintergrundbild1"),
             &QAction::triggered, this, &ElementEditor::Hintergrundbild1Click);
@@ -148,9 +155,19 @@ QAction *ElementEditor::action(const char *name) const
     return nullptr;
 }
 
-void ElementEditor::after(bool changed)
+bool ElementEditor::hasCurrent() const
 {
-    if (changed)
+    return doc_.CurrentElement >= 1 && doc_.CurrentElement <= ElementPool::SlotCount;
+}
+
+template <typename Command>
+void ElementEditor::change(const char *what, Command &&command)
+{
+    if (!hasCurrent())
+        return;
+    if (beforeCardChange)
+        beforeCardChange(QString::fromUtf8(what));
+    if (std::forward<Command>(command)())
         paint_();
 }
 
@@ -159,7 +176,7 @@ void ElementEditor::CheckAllPanelOptions()
     panels_->showState(panelState(doc_));
 }
 
-void ElementEditor::PopItUp(QPoint globalPos)
+void ElementEditor::prepareElementMenu()
 {
     const ElementMenuState s = elementMenuState(doc_);
     action("FarbeM")->setEnabled(s.color);
@@ -180,87 +197,118 @@ void ElementEditor::PopItUp(QPoint globalPos)
         act->setEnabled(s.shapes);
         act->setChecked(s.checkedShape == code);
     }
-    PopupMenu1->popup(globalPos);
 }
 
-void ElementEditor::showBackgroundMenu(QPoint globalPos)
+void ElementEditor::deleteClick()
 {
-    PBoxPopup->popup(globalPos);
+    // The question comes first; only a confirmed deletion is a change.
+    const auto notify = [this] {
+        if (beforeCardChange)
+            beforeCardChange(QStringLiteral("delete"));
+    };
+    if (deleteCurrentElement(doc_, notify))
+        paint_();
 }
 
-void ElementEditor::deleteClick() { after(ElementCommands::deleteCurrent(doc_)); }
-void ElementEditor::frontClick() { after(ElementCommands::bringToFront(doc_)); }
-void ElementEditor::backClick() { after(ElementCommands::sendToBack(doc_)); }
+void ElementEditor::frontClick() { change("front", [this] { return ElementCommands::bringToFront(doc_); }); }
+void ElementEditor::backClick() { change("back", [this] { return ElementCommands::sendToBack(doc_); }); }
 
 void ElementEditor::colorClick()
 {
-    if (doc_.CurrentElement == 0)
+    if (!hasCurrent())
         return;
     if (auto c = askColor(dialogParent_, doc_.pool[doc_.CurrentElement].Color))
-        after(ElementCommands::setColor(doc_, *c));
+        change("colour", [&] { return ElementCommands::setColor(doc_, *c); });
 }
 
 void ElementEditor::lineColorClick()
 {
-    if (doc_.CurrentElement == 0)
+    if (!hasCurrent())
         return;
     if (auto c = askColor(dialogParent_, doc_.pool[doc_.CurrentElement].LineColor))
-        after(ElementCommands::setLineColor(doc_, *c));
+        change("border colour", [&] { return ElementCommands::setLineColor(doc_, *c); });
 }
 
 void ElementEditor::fontClick()
 {
-    if (doc_.CurrentElement == 0)
+    if (!hasCurrent())
         return;
-    const ElementFont preset = fontOfElement(doc_.pool[doc_.CurrentElement]);
+    const CreationFont preset = ElementCommands::fontOf(doc_.pool[doc_.CurrentElement]);
     // The dialog keeps the preset font even when cancelled, and new elements
     // take it; the size decides the height.
-    FontDialogFont = fromQFont(toQFont(preset), preset, pixelsPerInch);
-    std::optional<ElementFont> chosen = askFont(dialogParent_, preset, pixelsPerInch);
+    fontDialogFont_ = fromQFont(toQFont(preset), preset, pixelsPerInch);
+    const std::optional<CreationFont> chosen = askFont(dialogParent_, preset, pixelsPerInch);
     if (!chosen)
         return;
-    FontDialogFont = *chosen;
-    after(ElementCommands::setFont(doc_, *chosen));
+    fontDialogFont_ = *chosen;
+    change("font", [&] { return ElementCommands::setFont(doc_, *chosen); });
 }
 
-void ElementEditor::setShape(int32_t shape) { after(ElementCommands::setShape(doc_, shape)); }
-void ElementEditor::setFillMode(int32_t fillMode) { after(ElementCommands::setFillMode(doc_, fillMode)); }
-void ElementEditor::setLineWidth(int32_t width) { after(ElementCommands::setLineWidth(doc_, width)); }
-void ElementEditor::setAlign(int32_t align) { after(ElementCommands::setTextAlign(doc_, align)); }
-void ElementEditor::rotateLeft() { after(ElementCommands::rotateLeft(doc_)); }
-void ElementEditor::rotateRight() { after(ElementCommands::rotateRight(doc_)); }
-void ElementEditor::toggleKeepAspect() { after(ElementCommands::toggleKeepAspect(doc_)); }
-void ElementEditor::setKeepAspect(bool keep) { after(ElementCommands::setKeepAspect(doc_, keep)); }
+void ElementEditor::setShape(int32_t shape)
+{
+    change("shape", [&] { return ElementCommands::setShape(doc_, shape); });
+}
+
+void ElementEditor::setFillMode(int32_t fillMode)
+{
+    change("fill", [&] { return ElementCommands::setFillMode(doc_, fillMode); });
+}
+
+void ElementEditor::setLineWidth(int32_t width)
+{
+    change("line width", [&] { return ElementCommands::setLineWidth(doc_, width); });
+}
+
+void ElementEditor::setAlign(int32_t align)
+{
+    change("alignment", [&] { return ElementCommands::setTextAlign(doc_, align); });
+}
+
+void ElementEditor::rotateLeft() { change("rotation", [this] { return ElementCommands::rotateLeft(doc_); }); }
+void ElementEditor::rotateRight() { change("rotation", [this] { return ElementCommands::rotateRight(doc_); }); }
+
+void ElementEditor::toggleKeepAspect()
+{
+    change("aspect", [this] { return ElementCommands::toggleKeepAspect(doc_); });
+}
+
+void ElementEditor::setKeepAspect(bool keep)
+{
+    change("aspect", [&] { return ElementCommands::setKeepAspect(doc_, keep); });
+}
 
 void ElementEditor::EditTextNow()
 {
-    if (doc_.CurrentElement == 0)
+    if (!hasCurrent())
         return;
     TxtForm->setElementText(doc_.pool[doc_.CurrentElement].Text);
     if (runModal(*TxtForm) == QDialog::Accepted)
-        after(ElementCommands::setText(doc_, TxtForm->elementText()));
+        change("text", [this] { return ElementCommands::setText(doc_, TxtForm->elementText()); });
 }
 
 void ElementEditor::Texteffekte1Click()
 {
-    if (doc_.CurrentElement == 0)
+    if (!hasCurrent())
         return;
     EffektForm->setEffects(ElementCommands::effectsOf(doc_));
     if (runModal(*EffektForm) == QDialog::Accepted)
-        after(ElementCommands::setEffects(doc_, EffektForm->effects()));
+        change("effects", [this] { return ElementCommands::setEffects(doc_, EffektForm->effects()); });
 }
 
 void ElementEditor::Transparenz1Click()
 {
-    if (doc_.CurrentElement == 0)
+    if (!hasCurrent())
         return;
     TransForm->setTransparency(ElementCommands::transparencyOf(doc_));
     if (runModal(*TransForm) == QDialog::Accepted)
-        after(ElementCommands::setTransparency(doc_, TransForm->transparency()));
+        change("transparency", [this] { return ElementCommands::setTransparency(doc_, TransForm->transparency()); });
 }
 
 void ElementEditor::Hintergrundbild1Click()
 {
+    // The dialog edits the document's background directly: one change as a whole.
+    if (beforeCardChange)
+        beforeCardChange(QStringLiteral("background"));
     bkgndform->showDocumentMode();
     runModal(*bkgndform);
     paint_();

@@ -1,19 +1,20 @@
 #pragma once
-// The element commands of the editor: the element menu PopupMenu1, the
-// background menu, the property pages and the dialogs they open. Each command
-// is one call into the editor logic followed by the editor paint.
-#include "editor/elementfont.h"
+// The element commands of the editor: the items of the element menu
+// PopupMenu1 and the background menu, the property pages and the dialogs they
+// open. Each command is one call into the editor logic followed by the editor paint.
+#include "editor/editorstate.h"
 
 #include <QObject>
-#include <QPoint>
 #include <array>
 #include <functional>
 #include <optional>
 
 class Document;
+class EditorPage;
 class ElementPanels;
 class QAction;
 class QMenu;
+class QTabWidget;
 class QWidget;
 class TBMPOpenForm;
 class TEffektForm;
@@ -24,30 +25,39 @@ class Tbkgndform;
 class ElementEditor : public QObject {
     Q_OBJECT
 public:
-    // dialogParent owns the dialogs; paint runs the editor paint.
-    ElementEditor(Document &doc, QWidget *dialogParent, std::function<void()> paint);
+    struct Places {
+        QWidget *dialogParent;      // owns the dialogs
+        QTabWidget *pageControl;    // PageControl3: receives the property pages
+        QMenu *elementMenu;         // PopupMenu1: receives its items
+        QMenu *backgroundMenu;      // PBoxPopup
+    };
+    // fontDialogFont is the font dialog's font, which new elements take; paint
+    // runs the editor paint.
+    ElementEditor(Document &doc, const Places &places, CreationFont &fontDialogFont, std::function<void()> paint);
     ~ElementEditor() override;
 
-    // The property pages, to be placed into the editor page (which then owns them).
+    // Connects the editor page's paint, menus, double click, "Hintergrund"
+    // button and "Bild" tool to these commands.
+    void connectTo(EditorPage &page);
+
     ElementPanels *panels() const { return panels_; }
-    QMenu *PopupMenu1 = nullptr;
-    QMenu *PBoxPopup = nullptr;
+    QMenu *PopupMenu1;
+    QMenu *PBoxPopup;
     TTxtForm *TxtForm = nullptr;
     TEffektForm *EffektForm = nullptr;
     TTransForm *TransForm = nullptr;
     TBMPOpenForm *BMPOpenForm = nullptr;
     Tbkgndform *bkgndform = nullptr;
-    // The font dialog's font: kept between uses and copied into new elements.
-    ElementFont FontDialogFont;
     // Screen resolution for the font height.
     double pixelsPerInch = 96;
+    // Called right before each change of the card with the change's name, so
+    // that the change can be recorded as one step.
+    std::function<void(const QString &)> beforeCardChange;
 
     // At the start of every editor paint.
     void CheckAllPanelOptions();
-    // Prepares and shows the element menu at a screen point.
-    void PopItUp(QPoint globalPos);
-    // Shows the background menu at a screen point.
-    void showBackgroundMenu(QPoint globalPos);
+    // PopItUp: sets the element menu's enabled and checked items for the current element.
+    void prepareElementMenu();
 
     // Commands on the current element.
     void deleteClick();
@@ -77,10 +87,14 @@ public:
 private:
     void buildMenus();
     void connectPanels();
-    void after(bool changed);
+    // Runs one command on the current element: notifies, changes, paints.
+    template <typename Command>
+    void change(const char *what, Command &&command);
+    bool hasCurrent() const;
 
     Document &doc_;
     QWidget *dialogParent_;
+    CreationFont &fontDialogFont_;
     std::function<void()> paint_;
     ElementPanels *panels_;
 };

@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -59,12 +60,8 @@ QVBoxLayout *pageLayout(QWidget *page)
 
 const char *shapeMenuCaption(int32_t shape) { return ShapeCaptions[shape].menu; }
 
-ElementPanels::ElementPanels(QWidget *parent) : QTabWidget(parent)
+ElementPanels::ElementPanels(QTabWidget *pageControl) : QObject(pageControl), PageControl3(pageControl)
 {
-    setObjectName(QStringLiteral("PageControl3"));
-    setAccessibleName(QStringLiteral("Eigenschaften"));
-    setDocumentMode(true);
-    setMinimumWidth(145);
 
     FigurSheet = named(new QWidget, "FigurSheet");
     QVBoxLayout *figur = pageLayout(FigurSheet);
@@ -135,12 +132,12 @@ ElementPanels::ElementPanels(QWidget *parent) : QTabWidget(parent)
         allgemein->addWidget(w);
     allgemein->addStretch();
 
-    addTab(FigurSheet, QStringLiteral("Figur"));
-    addTab(TextSheet, QStringLiteral("Text"));
-    addTab(BildSheet, QStringLiteral("Bild"));
-    addTab(AllgemeinSheet, QStringLiteral("Allgemein"));
+    PageControl3->addTab(FigurSheet, QStringLiteral("Figur"));
+    PageControl3->addTab(TextSheet, QStringLiteral("Text"));
+    PageControl3->addTab(BildSheet, QStringLiteral("Bild"));
+    PageControl3->addTab(AllgemeinSheet, QStringLiteral("Allgemein"));
     blank_ = named(new QWidget, "NoElementSheet");
-    addTab(blank_, QString());
+    PageControl3->addTab(blank_, QString());
     showState(PanelState{});
 }
 
@@ -148,11 +145,12 @@ void ElementPanels::showState(const PanelState &s)
 {
     // Setting the controls must not run their change actions.
     const QSignalBlocker quiet(LinieEd);
-    setTabVisible(indexOf(FigurSheet), s.figur);
-    setTabVisible(indexOf(TextSheet), s.text);
-    setTabVisible(indexOf(BildSheet), s.bild);
-    setTabVisible(indexOf(AllgemeinSheet), s.allgemein);
-    setTabVisible(indexOf(blank_), false);
+    QTabWidget *tabs = PageControl3;
+    tabs->setTabVisible(tabs->indexOf(FigurSheet), s.figur);
+    tabs->setTabVisible(tabs->indexOf(TextSheet), s.text);
+    tabs->setTabVisible(tabs->indexOf(BildSheet), s.bild);
+    tabs->setTabVisible(tabs->indexOf(AllgemeinSheet), s.allgemein);
+    tabs->setTabVisible(tabs->indexOf(blank_), false);
 
     const auto check = [](QButtonGroup *group, int id) {
         if (QAbstractButton *b = group->button(id)) {
@@ -180,10 +178,10 @@ void ElementPanels::showState(const PanelState &s)
         SVerhCheck->setChecked(s.keepAspect);
 
     switch (s.active) {
-    case PanelPage::Figur: setCurrentWidget(FigurSheet); break;
-    case PanelPage::Text: setCurrentWidget(TextSheet); break;
-    case PanelPage::Bild: setCurrentWidget(BildSheet); break;
-    case PanelPage::Allgemein: setCurrentWidget(AllgemeinSheet); break;
-    case PanelPage::None: setCurrentWidget(blank_); break;
+    case PanelPage::Figur: tabs->setCurrentWidget(FigurSheet); break;
+    case PanelPage::Text: tabs->setCurrentWidget(TextSheet); break;
+    case PanelPage::Bild: tabs->setCurrentWidget(BildSheet); break;
+    case PanelPage::Allgemein: tabs->setCurrentWidget(AllgemeinSheet); break;
+    case PanelPage::None: tabs->setCurrentWidget(blank_); break;
     }
 }

@@ -1,9 +1,10 @@
 #pragma once
-// PageControl3: the property pages "Figur", "Text", "Bild" and "Allgemein" of
-// the editor. It only shows controls; ElementEditor connects them to the commands.
+// The property pages "Figur", "Text", "Bild" and "Allgemein" of the editor's
+// panel PageControl3. They only show controls; ElementEditor connects them to
+// the commands.
 #include "editor/elementstate.h"
 
-#include <QTabWidget>
+#include <QObject>
 #include <array>
 
 class QButtonGroup;
@@ -11,11 +12,14 @@ class QCheckBox;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
+class QTabWidget;
+class QWidget;
 
-class ElementPanels : public QTabWidget {
+class ElementPanels : public QObject {
     Q_OBJECT
 public:
-    explicit ElementPanels(QWidget *parent = nullptr);
+    // Adds the pages to the panel, which owns them.
+    explicit ElementPanels(QTabWidget *pageControl);
 
     // Shows the pages that fit and sets their controls, without running any
     // control's change action.
@@ -39,6 +43,8 @@ public:
     QPushButton *RotLeftBtn, *RotRightBtn, *TranspBtn;
     // "Allgemein"
     QPushButton *Del1Btn, *Front1Btn, *Back1Btn;
+
+    QTabWidget *PageControl3;
 
 private:
     QWidget *blank_;   // shown while no element is selected

@@ -8,6 +8,7 @@
 #include <functional>
 
 class EditorPage;
+class ElementEditor;
 class EventsPage;
 class PrintPage;
 class QAction;
@@ -35,6 +36,7 @@ public:
     EventsPage *eventsPage() const { return eventsPage_; }
     SettingsPage *settingsPage() const { return settingsPage_; }
     EditorPage *editorPage() const { return editorPage_; }
+    ElementEditor *elementEditor() const { return elementEditor_; }
     PrintPage *printPage() const { return printPage_; }
     TemplatePage *templatePage() const { return templatePage_; }
     TneuForm *neuForm() const { return neuForm_; }
@@ -101,6 +103,7 @@ private:
     EventsPage *eventsPage_ = nullptr;
     TemplatePage *templatePage_ = nullptr;
     EditorPage *editorPage_ = nullptr;
+    ElementEditor *elementEditor_ = nullptr;
     PrintPage *printPage_ = nullptr;
     SettingsPage *settingsPage_ = nullptr;
     TNewETypForm *newETypForm_ = nullptr;

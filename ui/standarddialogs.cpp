@@ -28,34 +28,34 @@ std::optional<int32_t> askColor(QWidget *parent, int32_t color)
     return fromQColor(dialog.currentColor());
 }
 
-QFont toQFont(const ElementFont &f)
+QFont toQFont(const CreationFont &f)
 {
-    QFont font(fromCp1252(f.Name));
-    font.setFixedPitch(f.Pitch == 2);
-    font.setBold(f.Style & 1);
-    font.setItalic(f.Style & 2);
-    font.setUnderline(f.Style & 4);
-    font.setStrikeOut(f.Style & 8);
+    QFont font(fromCp1252(f.name));
+    font.setFixedPitch(f.pitch == 2);
+    font.setBold(f.style & 1);
+    font.setItalic(f.style & 2);
+    font.setUnderline(f.style & 4);
+    font.setStrikeOut(f.style & 8);
     // The size is set last and decides.
-    if (f.Size > 0)
-        font.setPointSize(f.Size);
+    if (f.size > 0)
+        font.setPointSize(f.size);
     return font;
 }
 
-ElementFont fromQFont(const QFont &font, const ElementFont &preset, double pixelsPerInch)
+CreationFont fromQFont(const QFont &font, const CreationFont &preset, double pixelsPerInch)
 {
-    ElementFont f;
-    f.Color = preset.Color;
-    f.Name = toCp1252(font.family());
-    f.Size = font.pointSize() > 0 ? font.pointSize() : int32_t(std::lround(font.pointSizeF()));
-    f.Height = -int32_t(std::lround(f.Size * pixelsPerInch / 72.0));
-    f.Pitch = font.fixedPitch() ? 2 : (preset.Pitch == 2 ? 0 : preset.Pitch);
-    f.Style = uint8_t((font.bold() ? 1 : 0) | (font.italic() ? 2 : 0) | (font.underline() ? 4 : 0)
+    CreationFont f;
+    f.color = preset.color;
+    f.name = toCp1252(font.family());
+    f.size = font.pointSize() > 0 ? font.pointSize() : int32_t(std::lround(font.pointSizeF()));
+    f.height = -int32_t(std::lround(f.size * pixelsPerInch / 72.0));
+    f.pitch = font.fixedPitch() ? 2 : (preset.pitch == 2 ? 0 : preset.pitch);
+    f.style = uint8_t((font.bold() ? 1 : 0) | (font.italic() ? 2 : 0) | (font.underline() ? 4 : 0)
                       | (font.strikeOut() ? 8 : 0));
     return f;
 }
 
-std::optional<ElementFont> askFont(QWidget *parent, const ElementFont &font, double pixelsPerInch)
+std::optional<CreationFont> askFont(QWidget *parent, const CreationFont &font, double pixelsPerInch)
 {
     QFontDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("FontDialog1"));

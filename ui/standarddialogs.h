@@ -1,7 +1,7 @@
 #pragma once
 // The toolkit's colour and font dialogs, shown through the modal seam so that
 // tests can answer them.
-#include "editor/elementfont.h"
+#include "editor/editorstate.h"
 
 #include <QFont>
 #include <cstdint>
@@ -20,9 +20,9 @@ std::optional<int32_t> askColor(QWidget *parent, int32_t color);
 // The font dialog (scalable fonts) preset with font; the size decides over the
 // height. The confirmed font keeps the preset colour; the height follows the
 // size at pixelsPerInch.
-std::optional<ElementFont> askFont(QWidget *parent, const ElementFont &font, double pixelsPerInch);
+std::optional<CreationFont> askFont(QWidget *parent, const CreationFont &font, double pixelsPerInch);
 
 // The element font as a toolkit font and back.
-QFont toQFont(const ElementFont &font);
+QFont toQFont(const CreationFont &font);
 // Colour and a variable/default pitch come from the preset.
-ElementFont fromQFont(const QFont &font, const ElementFont &preset, double pixelsPerInch);
+CreationFont fromQFont(const QFont &font, const CreationFont &preset, double pixelsPerInch);

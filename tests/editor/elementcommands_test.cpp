@@ -28,7 +28,6 @@ TEST(ElementCommands, WithoutACurrentElementNothingChanges)
     Document doc;
     doc.pool[1].Kind = KindFigure;
     ScriptedPrompts prompts;   // no question may be asked
-    EXPECT_FALSE(deleteCurrent(doc));
     EXPECT_FALSE(bringToFront(doc));
     EXPECT_FALSE(sendToBack(doc));
     EXPECT_FALSE(setColor(doc, 5));
@@ -36,31 +35,6 @@ TEST(ElementCommands, WithoutACurrentElementNothingChanges)
     EXPECT_FALSE(setEffects(doc, TextEffects{}));
     EXPECT_EQ(doc.pool[1].Color, 0);
     EXPECT_EQ(doc.pool[1].Kind, KindFigure);
-}
-
-TEST(ElementCommands, DeleteAsksAndOnNoKeepsTheSelection)
-{
-    Document doc;
-    Tobs &e = place(doc, 4, KindImage);
-    e.Dib = makePatternPicture(3, 2);
-    e.Color = 77;
-    ScriptedPrompts prompts;
-    prompts.answer(MsgNo);
-    EXPECT_FALSE(deleteCurrent(doc));
-    EXPECT_EQ(doc.CurrentElement, 4);
-    EXPECT_EQ(e.Kind, KindImage);
-    const Prompt &q = prompts.last();
-    EXPECT_EQ(q.caption, QStringLiteral("Element löschen"));
-    EXPECT_EQ(q.text, QStringLiteral("Wollen Sie das Element löschen?"));
-    EXPECT_EQ(q.icon, MsgIcon::Question);
-    EXPECT_EQ(q.buttons, MsgYes | MsgNo);
-
-    prompts.answer(MsgYes);
-    EXPECT_TRUE(deleteCurrent(doc));
-    EXPECT_EQ(doc.CurrentElement, 0);
-    EXPECT_EQ(e.Kind, KindFree);
-    EXPECT_TRUE(e.Dib.isEmpty());
-    EXPECT_EQ(e.Color, 77) << "the other fields stay in the slot";
 }
 
 TEST(ElementCommands, FrontAndBackExchangeTheSlotContents)
@@ -141,15 +115,16 @@ TEST(ElementCommands, FontEffectsAndTransparencyReachTheirFields)
 {
     Document doc;
     Tobs &e = place(doc, 2, KindText);
-    ElementFont f;
-    f.Color = 0xFF;
-    f.Height = -27;
-    f.Name = "Arial";
-    f.Pitch = 2;
-    f.Size = 20;
-    f.Style = 1 | 8;
+    CreationFont f;
+    f.color = 0xFF;
+    f.height = -27;
+    f.name = "Arial";
+    f.pitch = 2;
+    f.size = 20;
+    f.style = 1 | 8;
     ASSERT_TRUE(setFont(doc, f));
-    EXPECT_EQ(fontOfElement(e), f);
+    EXPECT_EQ(e.Color, 0xFF) << "the font colour is the text colour";
+    EXPECT_EQ(fontOf(e), f);
 
     const TextEffects fx{true, 0x0000FF, true, 0x00FF00, -7, 12};
     ASSERT_TRUE(setEffects(doc, fx));

@@ -46,26 +46,6 @@ TEST(TextLines, PlaceholderGoesInAtTheCursorAndBeforeASelection)
     EXPECT_EQ(names.last(), QStringLiteral("Kartennummer"));
 }
 
-TEST(Pictures, ElementPictureLoadsOrReportsWithoutLeavingAPicture)
-{
-    TestFolder folder;
-    ASSERT_TRUE(writePatternBmp(folder.file("bild.bmp"), 4, 3));
-    Document doc;
-    Tobs &e = doc.pool[1];
-    EXPECT_TRUE(loadElementPicture(e, QStringLiteral("bild.bmp")));
-    EXPECT_EQ(DibWidth(e.Dib), 4);
-    EXPECT_EQ(e.Text, QByteArray("bild.bmp"));
-    e.release();
-
-    ScriptedPrompts prompts;
-    prompts.answer(MsgOk);
-    EXPECT_FALSE(loadElementPicture(e, QStringLiteral("fehlt.bmp")));
-    EXPECT_TRUE(e.Dib.isEmpty());
-    EXPECT_EQ(prompts.last().text, QStringLiteral("Konnte Bild (fehlt.bmp) nicht Laden."));
-    EXPECT_EQ(prompts.last().icon, MsgIcon::Error);
-    EXPECT_TRUE(prompts.last().caption.isEmpty());
-}
-
 TEST(Pictures, BackgroundClosingRules)
 {
     TestFolder folder;

@@ -3,7 +3,7 @@
 #include "core/designcommands.h"
 #include "core/document.h"
 #include "editor/editorpaint.h"
-#include "editor/pictures.h"
+#include "editor/elementcreation.h"
 #include "render/canvaspainter.h"
 #include "render/raster.h"
 #include "tests/support/testpictures.h"
@@ -20,11 +20,13 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -40,7 +42,7 @@ QImage renderPasteboard(Document &doc)
     image.fill(Qt::blue);
     QPainter painter(&image);
     PainterCanvas canvas(painter, &image);
-    paintEditor(canvas, doc, inputs, EditorView{W, H, 0, 0}, 4711);
+    paintEditor(canvas, doc, inputs, EditorView{W, H, 0, 0}, 4711, EditorState{});
     return image;
 }
 
@@ -70,19 +72,17 @@ TEST(CardRoundTrip, ACardBuiltThroughTheDialogsRendersTheSameAfterSaveAndOpen)
     Document doc;
     doc.sizePasteboardFromTicketType();
     QWidget window;
-    ElementEditor editor(doc, &window, [] {});
+    CreationFont font;
+    ElementEditor editor(doc, {&window, new QTabWidget(&window), new QMenu(&window), new QMenu(&window)}, font, [] {});
     ScriptedDialogs dialogs;
 
     // Text with two placeholders, typed and inserted, with a green shadow.
+    const int32_t cardX = doc.surfaceWidth() / 3, cardY = doc.surfaceHeight() / 3;
+    font.size = 14;
+    ASSERT_EQ(createElement(doc, EditorTool::Text, cardX + 10, cardY + 10, font, 96, {}), 1);
     Tobs &text = doc.pool[1];
-    text.Kind = KindText;
-    text.Left = doc.PasteboardWidth / 3 + 2000;
-    text.Top = doc.PasteboardHeight / 3 + 2000;
-    text.Width = 60000;
-    text.Height = 20000;
-    copyFontIntoNewElement(editor.FontDialogFont, text);
-    text.FontSize = 14;
-    doc.CurrentElement = 1;
+    text.SetPxWidth(290);
+    text.SetPxHeight(100);
     dialogs.then([](QDialog &d) {
         auto &form = dynamic_cast<TTxtForm &>(d);
         form.show();
@@ -112,18 +112,11 @@ TEST(CardRoundTrip, ACardBuiltThroughTheDialogsRendersTheSameAfterSaveAndOpen)
     ASSERT_EQ(text.Shadow, 1);
 
     // A transparent picture, turned once.
-    Tobs &image = doc.pool[2];
     dialogs.then(chooseInOpenDialog("logo.bmp"));
-    const std::optional<QString> chosen = editor.chooseImageFile();
-    ASSERT_EQ(chosen, std::optional<QString>("logo.bmp"));
-    ASSERT_TRUE(loadElementPicture(image, *chosen));
-    image.Kind = KindImage;
-    image.KeepAspect = 1;
-    image.Left = doc.PasteboardWidth / 3 + 30000;
-    image.Top = doc.PasteboardHeight / 3 + 5000;
-    image.Width = 60 * 104;
-    image.Height = 40 * 104;
-    doc.CurrentElement = 2;
+    const auto chooser = [&editor] { return editor.chooseImageFile().value_or(QString()); };
+    ASSERT_EQ(createElement(doc, EditorTool::Image, cardX + 150, cardY + 25, font, 96, chooser), 2);
+    Tobs &image = doc.pool[2];
+    EXPECT_EQ(image.Text, QByteArray("logo.bmp"));
     dialogs.then([](QDialog &d) {
         auto &form = dynamic_cast<TTransForm &>(d);
         form.TransCheck->setChecked(true);
@@ -147,6 +140,7 @@ TEST(CardRoundTrip, ACardBuiltThroughTheDialogsRendersTheSameAfterSaveAndOpen)
     ASSERT_EQ(doc.BackgroundMode, 3);
     EXPECT_EQ(dialogs.pending(), 0u);
 
+    doc.CurrentElement = 0;   // no selection marks
     const QImage before = renderPasteboard(doc);
     const QString path = folder.file("karte.etr");
     ASSERT_TRUE(DesignCommands::Saveit(doc, path));

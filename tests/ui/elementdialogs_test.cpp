@@ -1,6 +1,6 @@
 #include "core/document.h"
 #include "core/programfolder.h"
-#include "editor/pictures.h"
+#include "editor/elementcreation.h"
 #include "render/raster.h"
 #include "tests/support/testpictures.h"
 #include "tests/support/testsupport.h"
@@ -18,10 +18,12 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -29,7 +31,11 @@
 namespace {
 class ElementDialogsTest : public ::testing::Test {
 protected:
-    ElementDialogsTest() : editor(doc, &window, [this] { ++paints; }) {}
+    ElementDialogsTest()
+        : editor(doc, {&window, new QTabWidget(&window), new QMenu(&window), new QMenu(&window)}, font,
+                 [this] { ++paints; })
+    {
+    }
 
     Tobs &select(int slot, int32_t kind)
     {
@@ -45,6 +51,7 @@ protected:
     TestFolder folder;
     Document doc;
     QWidget window;
+    CreationFont font;
     int paints = 0;
     ElementEditor editor;
 };
@@ -254,11 +261,11 @@ TEST_F(ElementDialogsTest, ATypedMissingNameIsChosenAndFailsAtTheCaller)
         click(form.findChild<QPushButton *>("OpenBtn"));
         return d.result();
     });
-    const std::optional<QString> chosen = editor.chooseImageFile();
-    ASSERT_EQ(chosen, std::optional<QString>("fehlt.bmp"));
     ScriptedPrompts prompts;
     prompts.answer(MsgOk);
-    EXPECT_FALSE(loadElementPicture(doc.pool[1], *chosen));
+    const auto chooser = [this] { return editor.chooseImageFile().value_or(QString()); };
+    EXPECT_EQ(createElement(doc, EditorTool::Image, 10, 10, font, 96, chooser), 0);
+    EXPECT_EQ(doc.pool[1].Kind, KindFree);
     EXPECT_EQ(prompts.last().text, QStringLiteral("Konnte Bild (fehlt.bmp) nicht Laden."));
     EXPECT_EQ(prompts.last().icon, MsgIcon::Error);
 }

@@ -1,6 +1,7 @@
 #include "core/document.h"
 #include "tests/support/testsupport.h"
 #include "tests/ui/scripteddialogs.h"
+#include "editor/elementcommands.h"
 #include "ui/ElementEditor.h"
 #include "ui/ElementPanels.h"
 #include "ui/standarddialogs.h"
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTest>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
@@ -21,12 +23,18 @@
 namespace {
 class ElementEditorTest : public ::testing::Test {
 protected:
-    ElementEditorTest() : editor(doc, &window, [this] { ++paints; editor.CheckAllPanelOptions(); })
+    ElementEditorTest()
+        : pageControl(new QTabWidget), menu(new QMenu(&window)), backgroundMenu(new QMenu(&window)),
+          editor(doc, {&window, pageControl, menu, backgroundMenu}, font, [this] {
+              ++paints;
+              editor.CheckAllPanelOptions();
+          })
     {
         panels = editor.panels();
         auto *layout = new QVBoxLayout(&window);
-        layout->addWidget(panels);
+        layout->addWidget(pageControl);
         window.resize(200, 700);
+        editor.beforeCardChange = [this](const QString &what) { changes.push_back(what); };
         window.show();
     }
 
@@ -44,16 +52,20 @@ protected:
     std::vector<QString> visibleTabs() const
     {
         std::vector<QString> tabs;
-        for (int i = 0; i < panels->count(); ++i)
-            if (panels->isTabVisible(i))
-                tabs.push_back(panels->tabText(i));
+        for (int i = 0; i < pageControl->count(); ++i)
+            if (pageControl->isTabVisible(i))
+                tabs.push_back(pageControl->tabText(i));
         return tabs;
     }
 
     TestFolder folder;
     Document doc;
     QWidget window;
+    QTabWidget *pageControl;
+    QMenu *menu, *backgroundMenu;
+    CreationFont font;
     int paints = 0;
+    std::vector<QString> changes;
     ElementEditor editor;
     ElementPanels *panels = nullptr;
 };
@@ -74,12 +86,12 @@ TEST_F(ElementEditorTest, PanelPagesFollowTheSelection)
     select(1, KindText).TextAlign = 2;
     editor.CheckAllPanelOptions();
     EXPECT_EQ(visibleTabs(), (Tabs{"Text", "Allgemein"}));
-    EXPECT_EQ(panels->currentWidget(), panels->TextSheet);
+    EXPECT_EQ(pageControl->currentWidget(), panels->TextSheet);
     EXPECT_TRUE(panels->RightAlign->isChecked());
 
     select(2, KindBarcode);
     EXPECT_EQ(visibleTabs(), Tabs{"Allgemein"}) << "right after a text";
-    EXPECT_EQ(panels->currentWidget(), panels->AllgemeinSheet);
+    EXPECT_EQ(pageControl->currentWidget(), panels->AllgemeinSheet);
 
     Tobs &image = select(3, KindImage);
     EXPECT_EQ(visibleTabs(), (Tabs{"Bild", "Allgemein"}));
@@ -121,14 +133,13 @@ TEST_F(ElementEditorTest, ElementMenuItemsFollowTheKindAndTheShapeCheck)
 {
     Tobs &figure = select(5, KindFigure);
     figure.Shape = 8;
-    editor.PopItUp(QPoint(10, 10));
+    editor.prepareElementMenu();
     EXPECT_TRUE(editor.action("Lnieschrghoch1")->isChecked());
     EXPECT_TRUE(editor.action("FarbeM")->isEnabled());
     EXPECT_FALSE(editor.action("SchriftartM")->isEnabled());
     EXPECT_FALSE(editor.action("Nachlinksrotieren1")->isEnabled());
-    editor.PopupMenu1->hide();
     figure.Shape = 3;
-    editor.PopItUp(QPoint(10, 10));
+    editor.prepareElementMenu();
     for (const char *name : {"KreisM", "EllipseM", "QuadratM", "RechteckM", "Rund1M", "Rund2M",
                              "Liniehorizontal1", "Linievertikal1", "Lnieschrghoch1", "Linieschrgrunter1"})
         EXPECT_EQ(editor.action(name)->isChecked(), QByteArray(name) == "RechteckM") << name;
@@ -136,11 +147,10 @@ TEST_F(ElementEditorTest, ElementMenuItemsFollowTheKindAndTheShapeCheck)
     EXPECT_EQ(editor.action("KreisM")->statusTip(), QStringLiteral("Das Objekt ist ein Kreis"));
     editor.action("EllipseM")->trigger();
     EXPECT_EQ(figure.Shape, 1);
-    editor.PopupMenu1->hide();
 
     Tobs &text = select(6, KindText);
     text.TextAlign = 1;
-    editor.PopItUp(QPoint(10, 10));
+    editor.prepareElementMenu();
     EXPECT_TRUE(editor.action("Zentriert1")->isChecked());
     EXPECT_FALSE(editor.action("Linksbnig1")->isChecked());
     EXPECT_TRUE(editor.action("SchriftartM")->isEnabled());
@@ -148,7 +158,6 @@ TEST_F(ElementEditorTest, ElementMenuItemsFollowTheKindAndTheShapeCheck)
     EXPECT_FALSE(editor.action("Transparenz1")->isEnabled());
     editor.action("Rechtsbndig1")->trigger();
     EXPECT_EQ(text.TextAlign, 2);
-    editor.PopupMenu1->hide();
 }
 
 TEST_F(ElementEditorTest, ColourDialogIsPresetAndCancelChangesNothing)
@@ -174,6 +183,7 @@ TEST_F(ElementEditorTest, ColourDialogIsPresetAndCancelChangesNothing)
     QTest::mouseClick(panels->UColorBtn, Qt::LeftButton);
     EXPECT_EQ(figure.LineColor, 0x00030201);
     EXPECT_EQ(dialogs.pending(), 0u);
+    EXPECT_EQ(changes, std::vector<QString>{"border colour"}) << "a cancelled dialog is no change";
 }
 
 TEST_F(ElementEditorTest, FontDialogTakesTheSizeWhereHeightDisagreesAndKeepsItsFont)
@@ -195,8 +205,8 @@ TEST_F(ElementEditorTest, FontDialogTakesTheSizeWhereHeightDisagreesAndKeepsItsF
     EXPECT_EQ(preset.pointSize(), 30);
     EXPECT_TRUE(preset.italic());
     EXPECT_EQ(text.FontHeight, -8) << "cancelled";
-    EXPECT_EQ(editor.FontDialogFont.Size, 30) << "the dialog keeps the preset font";
-    EXPECT_EQ(editor.FontDialogFont.Height, -40);
+    EXPECT_EQ(font.size, 30) << "the dialog keeps the preset font";
+    EXPECT_EQ(font.height, -40);
 
     dialogs.then([&](QDialog &d) {
         QFont chosen(QStringLiteral("DejaVu Serif"));
@@ -211,7 +221,7 @@ TEST_F(ElementEditorTest, FontDialogTakesTheSizeWhereHeightDisagreesAndKeepsItsF
     EXPECT_EQ(text.FontHeight, -24);
     EXPECT_EQ(text.FontStyle, 1 | 4);
     EXPECT_EQ(text.Color, 0x0000FF);
-    EXPECT_EQ(editor.FontDialogFont, fontOfElement(text));
+    EXPECT_EQ(font, ElementCommands::fontOf(text));
 }
 
 TEST_F(ElementEditorTest, DeleteThroughThePanelAsks)
