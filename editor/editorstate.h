@@ -43,6 +43,7 @@ struct CreationFont {
     uint8_t pitch = 0;
     uint8_t style = 0;                    // 1 bold, 2 italic, 4 underline, 8 strikeout
     int32_t size = 12;                    // points
+    bool operator==(const CreationFont &) const = default;
 };
 
 struct EditorState {

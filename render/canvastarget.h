@@ -4,6 +4,7 @@
 // full canvas derives from it.
 #include "imaging/GrafikRW.h"
 
+#include <QImage>
 #include <QRect>
 
 class QPainter;
@@ -48,4 +49,5 @@ public:
 private:
     QPainter &painter_;
     int printerOverride_ = -1;
+    QImage rowImage_;   // reused by the row-by-row picture drawing
 };

@@ -72,6 +72,17 @@ std::pair<int32_t, int32_t> visibleRows(const CanvasTarget &dc, int32_t y, int32
     return {int32_t(first), int32_t(last)};
 }
 
+// The destination columns [first, last) that the target can show.
+std::pair<int32_t, int32_t> visibleColumns(const CanvasTarget &dc, int32_t x, int32_t destW)
+{
+    const QRect area = dc.drawableArea();
+    if (area.isNull())
+        return {0, destW};
+    const int64_t first = std::clamp<int64_t>(int64_t(area.left()) - x, 0, destW);
+    const int64_t last = std::clamp<int64_t>(int64_t(area.right()) + 1 - x, first, destW);
+    return {int32_t(first), int32_t(last)};
+}
+
 // Shared row loop of RowDraw24 and RowDraw8.
 void rowDraw(CanvasTarget &dc, int32_t X, int32_t Y, int32_t DestW, int32_t DestH, const DibImage &dib,
              int32_t SrcX, int32_t TopRow, int32_t SrcW, int32_t SrcH, int bytesPerPixel)
@@ -81,24 +92,29 @@ void rowDraw(CanvasTarget &dc, int32_t X, int32_t Y, int32_t DestW, int32_t Dest
     const int32_t width = dib.Info->header.biWidth;
     const int32_t height = dib.Info->header.biHeight;
 
+    // Only the columns the target can show are gathered and drawn.
+    const auto [firstColumn, endColumn] = visibleColumns(dc, X, DestW);
+    const int32_t rowW = endColumn - firstColumn;
+    if (rowW <= 0)
+        return;
     DibImage row;
     if (bytesPerPixel == 3)
-        newdib(row, DestW, 1, 24);
+        newdib(row, rowW, 1, 24);
     else
-        newdib(row, DestW, 1, 8, dib.Info, 256);
+        newdib(row, rowW, 1, 8, dib.Info, 256);
     if (!row.Bits) {
         // Wider than a picture may be: let the device scale the window itself.
         dc.stretchDib(dib, QRect(X, Y, DestW, DestH), QRect(SrcX, height - TopRow - SrcH, SrcW, SrcH));
         return;
     }
 
-    // Column table: source byte offset of each destination column, and the run
-    // of columns that lie inside the picture.
-    std::vector<int64_t> column(static_cast<size_t>(DestW));
+    // Column table: source byte offset of each drawn column, and the run of
+    // columns that lie inside the picture.
+    std::vector<int64_t> column(static_cast<size_t>(rowW));
     int32_t first = -1, last = -1;
     const int64_t rowLimit = int64_t(width) * bytesPerPixel;
-    for (int32_t i = 0; i < DestW; ++i) {
-        column[size_t(i)] = (SrcX + int64_t(SrcW) * i / DestW) * bytesPerPixel;
+    for (int32_t i = 0; i < rowW; ++i) {
+        column[size_t(i)] = (SrcX + int64_t(SrcW) * (i + firstColumn) / DestW) * bytesPerPixel;
         if (column[size_t(i)] >= 0 && column[size_t(i)] < rowLimit) {
             if (first < 0)
                 first = i;
@@ -133,7 +149,7 @@ void rowDraw(CanvasTarget &dc, int32_t X, int32_t Y, int32_t DestW, int32_t Dest
         int32_t run = 1;
         while (y + run < endRow && TopRow + int64_t(SrcH) * (y + run) / DestH == sourceRow)
             ++run;
-        dc.stretchDib(row, QRect(X, Y + y, DestW, run), QRect(0, 0, DestW, 1));
+        dc.stretchDib(row, QRect(X + firstColumn, Y + y, rowW, run), QRect(0, 0, rowW, 1));
         y += run;
     }
     deldib(row);

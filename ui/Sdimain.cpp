@@ -12,6 +12,7 @@
 #include "ui/AboutBoxUnit.h"
 #include "ui/EditMenu.h"
 #include "ui/EditorPage.h"
+#include "ui/ElementEditor.h"
 #include "ui/EventsPage.h"
 #include "ui/JpegQFUnit.h"
 #include "ui/KeptSettings.h"
@@ -120,6 +121,10 @@ void TSDIAppForm::buildPages()
     connect(editorPage_->NewFileBtn, &QToolButton::clicked, this, &TSDIAppForm::Neu1Click);
     connect(editorPage_->OpenFileBtn, &QToolButton::clicked, this, &TSDIAppForm::OpenItemClick);
     connect(editorPage_->SaveFileBtn, &QToolButton::clicked, this, [this] { SaveItemClick(); });
+    elementEditor_ = new ElementEditor(doc_, {this, editorPage_->PageControl3, editorPage_->PopupMenu1, editorPage_->PBoxPopup},
+                                       editorPage_->controller().state.font, [this] { editorPage_->repaintSurface(); });
+    elementEditor_->pixelsPerInch = editorPage_->controller().screenDpi;
+    elementEditor_->connectTo(*editorPage_);
     printPage_ = new PrintPage(this);
     settingsPage_ = new SettingsPage(this);
     PageControl1->addTab(eventsPage_, QStringLiteral("Veranstaltungen"));
@@ -200,7 +205,7 @@ void TSDIAppForm::buildMenus()
     QMenu *settings = menuBar()->addMenu(QStringLiteral("&Einstellungen"));
     QAction *background = menuItem(settings, QStringLiteral("&Hintergrundbild..."), QStringLiteral("Ändert die Einstellungen des Hintergrundbildes"), "Hintergrundbild1");
     background->setShortcut(QKeySequence(QStringLiteral("Ctrl+H")));
-    background->setEnabled(false);
+    connect(background, &QAction::triggered, elementEditor_, &ElementEditor::Hintergrundbild1Click);
     connect(menuItem(settings, QStringLiteral("Eintrittskartenformat..."), QStringLiteral("Verändert die Einstellungen der Größe und der Abstände"), "Etikettenformat1"),
             &QAction::triggered, this, &TSDIAppForm::Etikettenformat1Click);
 

@@ -10,6 +10,7 @@
 
 class EditMenu;
 class EditorPage;
+class ElementEditor;
 class EventsPage;
 class PrintPage;
 class QAction;
@@ -39,6 +40,7 @@ public:
     EventsPage *eventsPage() const { return eventsPage_; }
     SettingsPage *settingsPage() const { return settingsPage_; }
     EditorPage *editorPage() const { return editorPage_; }
+    ElementEditor *elementEditor() const { return elementEditor_; }
     PrintPage *printPage() const { return printPage_; }
     TemplatePage *templatePage() const { return templatePage_; }
     TneuForm *neuForm() const { return neuForm_; }
@@ -107,6 +109,7 @@ private:
     EventsPage *eventsPage_ = nullptr;
     TemplatePage *templatePage_ = nullptr;
     EditorPage *editorPage_ = nullptr;
+    ElementEditor *elementEditor_ = nullptr;
     PrintPage *printPage_ = nullptr;
     SettingsPage *settingsPage_ = nullptr;
     TNewETypForm *newETypForm_ = nullptr;

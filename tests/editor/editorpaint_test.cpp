@@ -47,9 +47,17 @@ TEST(EditorPaint, ScrolledBufferShowsTheSameSurface)
     doc.pool[1].SetPxTop(60);
     doc.pool[1].SetPxWidth(30);
     doc.pool[1].SetPxHeight(20);
+    // A background picture drawn row by row, only the visible columns.
+    newdib(doc.BackgroundImage, 37, 23, 24);
+    for (int y = 0; y < 23; ++y)
+        for (int x = 0; x < 37; ++x)
+            setpixel(doc.BackgroundImage, x, y, x * 6 | (y * 10) << 8);
+    doc.BackgroundMode = 0;
     const QImage whole = paint(doc, EditorView{300, 150, 0, 0}, QSize(300, 150));
     const QImage part = paint(doc, EditorView{300, 150, 110, 40}, QSize(80, 60));
     EXPECT_EQ(part, whole.copy(110, 40, 80, 60));
+    EXPECT_EQ(paint(doc, EditorView{300, 150, 95, 45}, QSize(40, 30)), whole.copy(95, 45, 40, 30));
+    EXPECT_NE(whole.pixel(102, 52), qRgb(255, 255, 255));
     EXPECT_EQ(whole.pixel(130, 70), qRgb(255, 0, 0));
 }
 
