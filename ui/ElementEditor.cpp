@@ -3,6 +3,7 @@
 #include "core/cp1252.h"
 #include "core/document.h"
 #include "editor/editorkeys.h"
+#include "editor/edithistory.h"
 #include "editor/elementcommands.h"
 #include "editor/elementstate.h"
 #include "ui/BMPOpenFUnit.h"
@@ -160,11 +161,30 @@ bool ElementEditor::hasCurrent() const
     return doc_.CurrentElement >= 1 && doc_.CurrentElement <= ElementPool::SlotCount;
 }
 
+namespace {
+// The step a change of the card is undone as.
+QString stepName(const char *what)
+{
+    static const std::pair<const char *, const QString *> names[] = {
+        {"front", &StepName::ToFront},   {"back", &StepName::ToBack},      {"colour", &StepName::Color},
+        {"border colour", &StepName::BorderColor}, {"font", &StepName::Font}, {"shape", &StepName::Shape},
+        {"fill", &StepName::Fill},        {"line width", &StepName::LineWidth}, {"alignment", &StepName::Align},
+        {"rotation", &StepName::Rotate},  {"aspect", &StepName::KeepAspect}, {"text", &StepName::EnterText},
+        {"effects", &StepName::TextEffects}, {"transparency", &StepName::Transparency},
+    };
+    for (const auto &[key, name] : names)
+        if (qstrcmp(key, what) == 0)
+            return *name;
+    return QString::fromUtf8(what);
+}
+}
+
 template <typename Command>
 void ElementEditor::change(const char *what, Command &&command)
 {
     if (!hasCurrent())
         return;
+    EditStep step(history, stepName(what));
     if (beforeCardChange)
         beforeCardChange(QString::fromUtf8(what));
     if (std::forward<Command>(command)())
@@ -201,6 +221,7 @@ void ElementEditor::prepareElementMenu()
 
 void ElementEditor::deleteClick()
 {
+    EditStep step(history, StepName::Delete);
     // The question comes first; only a confirmed deletion is a change.
     const auto notify = [this] {
         if (beforeCardChange)
@@ -306,6 +327,7 @@ void ElementEditor::Transparenz1Click()
 
 void ElementEditor::Hintergrundbild1Click()
 {
+    EditStep step(history, StepName::Background);
     // The dialog edits the document's background directly: one change as a whole.
     if (beforeCardChange)
         beforeCardChange(QStringLiteral("background"));

@@ -22,6 +22,8 @@ class TTransForm;
 class TTxtForm;
 class Tbkgndform;
 
+class EditHistory;
+
 class ElementEditor : public QObject {
     Q_OBJECT
 public:
@@ -53,6 +55,8 @@ public:
     // Called right before each change of the card with the change's name, so
     // that the change can be recorded as one step.
     std::function<void(const QString &)> beforeCardChange;
+    // Records each change of the card as one step, when set.
+    EditHistory *history = nullptr;
 
     // At the start of every editor paint.
     void CheckAllPanelOptions();

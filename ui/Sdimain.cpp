@@ -125,6 +125,7 @@ void TSDIAppForm::buildPages()
                                        editorPage_->controller().state.font, [this] { editorPage_->repaintSurface(); });
     elementEditor_->pixelsPerInch = editorPage_->controller().screenDpi;
     elementEditor_->connectTo(*editorPage_);
+    elementEditor_->history = &history_;
     printPage_ = new PrintPage(this);
     settingsPage_ = new SettingsPage(this);
     PageControl1->addTab(eventsPage_, QStringLiteral("Veranstaltungen"));

@@ -3,6 +3,7 @@
 #include "editor/elementclipboard.h"
 #include "tests/support/testsupport.h"
 #include "ui/EditMenu.h"
+#include "ui/ElementEditor.h"
 #include "ui/EditorPage.h"
 #include "ui/Sdimain.h"
 #include "ui/modal.h"
@@ -256,4 +257,26 @@ TEST_F(EditMenuTest, NewCardAndOpeningClearTheHistory)
     window.Neu1Click();
     EXPECT_FALSE(menu->UndoItem->isEnabled());
     EXPECT_EQ(window.history().undoCount(), 0);
+}
+
+TEST_F(EditMenuTest, ElementCommandsAreStepsNamedAfterThem)
+{
+    const int slot = drawRectangle(QPoint(450, 300));
+    ASSERT_GT(slot, 0);
+    ElementEditor *commands = window.elementEditor();
+    const QByteArray created = bytes();
+    commands->setShape(0);
+    EXPECT_EQ(menu->UndoItem->text(), QStringLiteral("&Rückgängig: Form"));
+    commands->frontClick();
+    EXPECT_EQ(doc.CurrentElement, ElementPool::SlotCount);
+    EXPECT_EQ(menu->UndoItem->text(), QStringLiteral("&Rückgängig: Nach vorne"));
+    const QByteArray front = bytes();
+    key(Qt::Key_Z);
+    EXPECT_EQ(doc.CurrentElement, slot);
+    EXPECT_EQ(doc.pool[ElementPool::SlotCount].Kind, KindFree);
+    key(Qt::Key_Z);
+    EXPECT_EQ(bytes(), created);
+    key(Qt::Key_Y);
+    key(Qt::Key_Y);
+    EXPECT_EQ(bytes(), front);
 }
