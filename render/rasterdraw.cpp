@@ -60,27 +60,26 @@ bool clipToPicture(Window &w, int32_t width, int32_t height)
     return w.srcW > 0 && w.destW > 0 && w.destH > 0;
 }
 
-// The destination rows [first, last) that the target can show; rows outside
-// cannot change what is seen and are not drawn.
-std::pair<int32_t, int32_t> visibleRows(const CanvasTarget &dc, int32_t y, int32_t destH)
+// The part [first, last) of a destination span of length n starting at start
+// that lies within [areaFirst, areaLast]; rows and columns outside cannot
+// change what is seen and are not drawn.
+std::pair<int32_t, int32_t> visibleSpan(int32_t start, int32_t n, int64_t areaFirst, int64_t areaLast)
 {
-    const QRect area = dc.drawableArea();
-    if (area.isNull())
-        return {0, destH};
-    const int64_t first = std::clamp<int64_t>(int64_t(area.top()) - y, 0, destH);
-    const int64_t last = std::clamp<int64_t>(int64_t(area.bottom()) + 1 - y, first, destH);
+    const int64_t first = std::clamp<int64_t>(areaFirst - start, 0, n);
+    const int64_t last = std::clamp<int64_t>(areaLast + 1 - start, first, n);
     return {int32_t(first), int32_t(last)};
 }
 
-// The destination columns [first, last) that the target can show.
+std::pair<int32_t, int32_t> visibleRows(const CanvasTarget &dc, int32_t y, int32_t destH)
+{
+    const QRect area = dc.drawableArea();
+    return area.isNull() ? std::pair<int32_t, int32_t>{0, destH} : visibleSpan(y, destH, area.top(), area.bottom());
+}
+
 std::pair<int32_t, int32_t> visibleColumns(const CanvasTarget &dc, int32_t x, int32_t destW)
 {
     const QRect area = dc.drawableArea();
-    if (area.isNull())
-        return {0, destW};
-    const int64_t first = std::clamp<int64_t>(int64_t(area.left()) - x, 0, destW);
-    const int64_t last = std::clamp<int64_t>(int64_t(area.right()) + 1 - x, first, destW);
-    return {int32_t(first), int32_t(last)};
+    return area.isNull() ? std::pair<int32_t, int32_t>{0, destW} : visibleSpan(x, destW, area.left(), area.right());
 }
 
 // Shared row loop of RowDraw24 and RowDraw8.
