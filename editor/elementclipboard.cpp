@@ -4,7 +4,7 @@
 #include "core/designfile.h"
 #include "core/document.h"
 #include "core/pictureloading.h"
-#include "core/prompts.h"
+#include "editor/elementcreation.h"
 #include "editor/sharedpicture.h"
 #include "render/canvaspainter.h"
 
@@ -142,8 +142,7 @@ int addElement(Document &doc, QByteArrayView bytes, const DibImage *picture)
         return 0;
     const int slot = doc.pool.firstFreeSlot();
     if (slot == 0) {
-        showMessage(QStringLiteral("Fehler: Kein freies Objekt mehr"), QStringLiteral("Es wurden zuviele Objekte erstellt!"),
-                    MsgIcon::Information);
+        showPoolFullMessage();
         return 0;
     }
     Tobs &element = doc.pool[slot];

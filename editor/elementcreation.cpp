@@ -14,6 +14,12 @@ QString choosePictureFile()
     return chosen.isEmpty() ? chosen : SubProgPath(chosen);
 }
 
+void showPoolFullMessage()
+{
+    showMessage(QStringLiteral("Fehler: Kein freies Objekt mehr"), QStringLiteral("Es wurden zuviele Objekte erstellt!"),
+                MsgIcon::Information, MsgOk);
+}
+
 int createElement(Document &doc, EditorTool tool, int32_t x, int32_t y, const CreationFont &font,
                   double screenDpi, const ImageChooser &chooseImage, const std::function<void()> &beforeChange)
 {
@@ -21,8 +27,7 @@ int createElement(Document &doc, EditorTool tool, int32_t x, int32_t y, const Cr
         return 0;
     const int slot = doc.pool.firstFreeSlot();
     if (slot == 0) {
-        showMessage(QStringLiteral("Fehler: Kein freies Objekt mehr"), QStringLiteral("Es wurden zuviele Objekte erstellt!"),
-                    MsgIcon::Information, MsgOk);
+        showPoolFullMessage();
         return 0;
     }
     Tobs &e = doc.pool[slot];

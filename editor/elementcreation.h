@@ -11,6 +11,9 @@ class Document;
 // stored (a bare name for a file in the program folder), empty when cancelled.
 using ImageChooser = std::function<QString()>;
 
+// "Es wurden zuviele Objekte erstellt!": no free slot for a new element.
+void showPoolFullMessage();
+
 // The platform's open dialog in the program folder with the image library's
 // open filter.
 QString choosePictureFile();
