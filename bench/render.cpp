@@ -2,6 +2,7 @@
 // ticket at 600 pixels per inch, and the 96-dpi export; and the placeholder
 // substitution of a 1 MB text made of placeholders.
 #include "core/cp1252.h"
+#include "bench/benchpicture.h"
 #include "core/document.h"
 #include "core/runtimedir.h"
 #include "printing/cardexport.h"
@@ -16,16 +17,6 @@
 #include <functional>
 
 namespace {
-
-DibImage gradientPicture(int w, int h)
-{
-    DibImage dib;
-    newdib(dib, w, h, 24);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            setpixel(dib, x, y, (x * 255 / w) | ((y * 255 / h) << 8) | 0x400000);
-    return dib;
-}
 
 // A 90 × 55 mm card: stretched background, eight texts (two shadowed, one
 // outlined, one rotated), a barcode and a transparent 400 × 400 picture.

@@ -4,31 +4,42 @@
 #include <QtEndian>
 #include <cstdint>
 #include <cstring>
+#include <string>
 
 class ByteWriter {
 public:
     void i32(int32_t v) { put(qToLittleEndian(v)); }
-    void u8(uint8_t v) { data_.append(char(v)); }
+    void u8(uint8_t v) { data_.push_back(char(v)); }
     void f64(double v)
     {
         uint64_t bits;
         std::memcpy(&bits, &v, 8);
         put(qToLittleEndian(bits));
     }
-    void raw(const void *p, size_t n) { data_.append(static_cast<const char *>(p), qsizetype(n)); }
-    void raw(QByteArrayView bytes) { data_.append(bytes.data(), bytes.size()); }
+    void raw(const void *p, size_t n) { data_.append(static_cast<const char *>(p), n); }
+    void raw(QByteArrayView bytes) { data_.append(bytes.data(), size_t(bytes.size())); }
     // The characters followed by one zero byte.
     void zstring(QByteArrayView s)
     {
         raw(s);
         u8(0);
     }
-    QByteArray take() { return std::move(data_); }
-    void reserve(qsizetype n) { data_.reserve(n); }
+    QByteArray take()
+    {
+        QByteArray bytes(data_.data(), qsizetype(data_.size()));
+        data_.clear();
+        return bytes;
+    }
+    qsizetype size() const { return qsizetype(data_.size()); }
+    QByteArrayView view() const { return QByteArrayView(data_.data(), size()); }
+    // Starts again, keeping the memory for the next bytes.
+    void clear() { data_.clear(); }
+    void reserve(qsizetype n) { data_.reserve(size_t(n)); }
 
 private:
     template <typename T> void put(T v) { data_.append(reinterpret_cast<const char *>(&v), sizeof v); }
-    QByteArray data_;
+    // A standard string appends small pieces much faster than a QByteArray.
+    std::string data_;
 };
 
 // Reads from a bounded buffer. Reading past the end yields zeros and sets failed();

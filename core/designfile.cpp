@@ -10,7 +10,7 @@ QByteArray designMagic()
     return QByteArray(ProgramTitle, sizeof ProgramTitle); // 35 characters and the zero byte
 }
 
-static void writeRecord(ByteWriter &w, int slot, const Tobs &t)
+void writeElementRecord(ByteWriter &w, int slot, const Tobs &t)
 {
     w.i32(slot);
     w.i32(t.Left);
@@ -55,10 +55,41 @@ QByteArray writeDesign(const Document &doc)
     for (int slot = 1; slot <= ElementPool::SlotCount; ++slot) {
         const Tobs &t = doc.pool[slot];
         if (t.Kind > 0)
-            writeRecord(w, slot, t);
+            writeElementRecord(w, slot, t);
     }
     w.i32(ElementPool::LastSlot);
     return w.take();
+}
+
+bool readElementFields(ByteReader &r, Tobs &t)
+{
+    t.Left = r.i32();
+    t.Top = r.i32();
+    t.Width = r.i32();
+    t.Height = r.i32();
+    t.KeepAspect = r.u8();
+    t.Kind = r.i32();
+    t.Color = r.i32();
+    t.Shape = r.i32();
+    t.TextAlign = r.i32();
+    t.LineColor = r.i32();
+    t.FillMode = r.i32();
+    t.Shadow = r.u8();
+    t.Outline = r.u8();
+    t.EffectDX = r.i32();
+    t.EffectDY = r.i32();
+    t.Transparent = r.u8();
+    t.AutoTransparent = r.u8();
+    t.LineWidth = r.i32();
+    t.Rotation = r.i32();
+    t.Text = r.zstring();
+    t.FontColor = r.i32();
+    t.FontHeight = r.i32();
+    t.FontName = r.zstring();
+    t.FontPitch = r.u8();
+    t.FontSize = r.i32();
+    t.FontStyle = r.u8();
+    return !r.failed();
 }
 
 namespace {
@@ -86,41 +117,18 @@ bool readHeader(ByteReader &r, Header &h)
     return !r.failed();
 }
 
-// Reads the fields after the slot number into t; image pictures are loaded right
-// after their file name, as the reader always did.
-void readRecordFields(ByteReader &r, Tobs &t, DesignPictures &pictures)
+// Image pictures are loaded as soon as a whole record was read, through the
+// design's shared pictures (decoded once per file, within one memory budget).
+bool readRecord(ByteReader &r, Tobs &t, DesignPictures &pictures)
 {
-    t.Left = r.i32();
-    t.Top = r.i32();
-    t.Width = r.i32();
-    t.Height = r.i32();
-    t.KeepAspect = r.u8();
-    t.Kind = r.i32();
-    t.Color = r.i32();
-    t.Shape = r.i32();
-    t.TextAlign = r.i32();
-    t.LineColor = r.i32();
-    t.FillMode = r.i32();
-    t.Shadow = r.u8();
-    t.Outline = r.u8();
-    t.EffectDX = r.i32();
-    t.EffectDY = r.i32();
-    t.Transparent = r.u8();
-    t.AutoTransparent = r.u8();
-    t.LineWidth = r.i32();
-    t.Rotation = r.i32();
-    t.Text = r.zstring();
-    if (t.Kind == KindImage && !r.failed()) {
+    if (!readElementFields(r, t))
+        return false;
+    if (t.Kind == KindImage) {
         t.release();
         t.Kind = KindImage;
         pictures.load(t.Dib, t.Text, t.Rotation);
     }
-    t.FontColor = r.i32();
-    t.FontHeight = r.i32();
-    t.FontName = r.zstring();
-    t.FontPitch = r.u8();
-    t.FontSize = r.i32();
-    t.FontStyle = r.u8();
+    return true;
 }
 }
 
@@ -159,8 +167,7 @@ DesignReadResult readDesign(QByteArrayView bytes, Document &doc, const QString &
         if (slot > ElementPool::SlotCount)
             break;
         Tobs &t = doc.pool[slot];
-        readRecordFields(r, t, pictures);
-        if (r.failed()) {
+        if (!readRecord(r, t, pictures)) {
             // An incomplete record is not kept.
             t.release();
             result.status = DesignReadResult::Status::DamagedRecords;

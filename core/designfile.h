@@ -3,10 +3,19 @@
 #include <QByteArray>
 #include <QString>
 
+class ByteReader;
+class ByteWriter;
 class Document;
+class Tobs;
 
 // The 36-byte magic: the program title and one zero byte.
 QByteArray designMagic();
+
+// One element record: the slot number, then every field of the element (not its picture).
+void writeElementRecord(ByteWriter &w, int slot, const Tobs &t);
+// The fields of a record after its slot number, read into t without touching
+// its picture. False when the bytes end inside the record.
+bool readElementFields(ByteReader &r, Tobs &t);
 
 // The file's bytes for the document.
 QByteArray writeDesign(const Document &doc);

@@ -101,6 +101,7 @@ void Document::clearall()
     releaseBackground();
     BackgroundFile.clear();
     CurrentFileName.clear();
+    ++clearCount_;
 }
 
 void Document::sizePasteboardFromTicketType()

@@ -141,6 +141,9 @@ public:
 
     // Frees slots 1..10000, resets the background and forgets the file name.
     void clearall();
+    // Counts clearall calls (new card, opening, template adoption), so that state
+    // kept about the card, like the edit history, sees that the card was replaced.
+    uint64_t clearCount() const { return clearCount_; }
     // Pasteboard of three card widths and heights from the ticket type.
     void sizePasteboardFromTicketType();
     // Size of the editor surface in screen pixels.
@@ -149,6 +152,9 @@ public:
     // "VELMORA Quorvantis-Pelladromika 1.0 - NONAME01" or "... - name.etr".
     QString windowCaption() const;
     void releaseBackground();
+
+private:
+    uint64_t clearCount_ = 0;
 };
 
 // Trunc toward zero, saturating at the int32 range (NaN gives 0).

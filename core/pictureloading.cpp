@@ -1,6 +1,7 @@
 #include "core/pictureloading.h"
 
 #include "core/cp1252.h"
+#include "core/document.h"
 #include "core/programfolder.h"
 #include "core/prompts.h"
 #include "imaging/dibrotate.h"
@@ -117,4 +118,13 @@ bool DesignPictures::load(DibImage &picture, const QByteArray &storedName, int32
     picture = copy;
     applyStoredRotation(picture, rotation);
     return true;
+}
+
+void reloadElementPicture(Tobs &element, const QString &designFolder)
+{
+    const int32_t kind = element.Kind;
+    element.release();
+    element.Kind = kind;
+    loadPictureByRule(element.Dib, element.Text, designFolder);
+    applyStoredRotation(element.Dib, element.Rotation);
 }

@@ -28,6 +28,8 @@ bool LoadBit(QImage &bitmap, const QString &name);
 // The picture-loading rule of designs: the stored name (a bare name means the
 // program folder), then the file name part next to the design file, else the
 // error message and the blank fallback picture. Returns true when a file was read.
+
+class Tobs;
 bool loadPictureByRule(DibImage &picture, const QByteArray &storedName, const QString &designFolder);
 
 // Turns a freshly loaded image element picture by its stored quarter turns.
@@ -61,3 +63,7 @@ private:
     int64_t used_ = 0;
     std::map<QByteArray, DibImage> decoded_; // by stored name; released at the end
 };
+
+// An image element's picture read again by its file name (Text) with the
+// picture-loading rule, then turned by its stored quarter turns.
+void reloadElementPicture(Tobs &element, const QString &designFolder);

@@ -1,10 +1,11 @@
 #include "editor/editorpaint.h"
 
 #include "core/document.h"
+#include "editor/selectionmarks.h"
 #include "render/canvas.h"
 
 void paintEditor(Canvas &buffer, Document &doc, const CardRenderInputs &inputs, const EditorView &v,
-                 int32_t firstTicketNumber)
+                 int32_t firstTicketNumber, const EditorState &state)
 {
     if (RenderBusy())
         return;
@@ -28,4 +29,5 @@ void paintEditor(Canvas &buffer, Document &doc, const CardRenderInputs &inputs, 
 
     doc.CurrentTicketNumber = firstTicketNumber;
     DrawVCart(buffer, doc, inputs, W, H, ox, oy, doc.scale.ZoomFactor / doc.scale.DocUnitsPerPixel, true);
+    markrec(buffer, doc, state, ox, oy);
 }

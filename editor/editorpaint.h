@@ -7,6 +7,7 @@
 
 class Canvas;
 class Document;
+struct EditorState;
 
 struct EditorView {
     int32_t surfaceWidth = 0;    // W of the paint surface
@@ -15,7 +16,8 @@ struct EditorView {
     int32_t vPos = 0;
 };
 
-// Paints onto a buffer whose origin is (hPos, vPos) of the paint surface. The
-// editor shows the first ticket of the run. Does nothing while a render runs.
+// Paints onto a buffer whose origin is (hPos, vPos) of the paint surface: the
+// pasteboard, the card showing the first ticket of the run, and the selection
+// marks. Does nothing while a render runs.
 void paintEditor(Canvas &buffer, Document &doc, const CardRenderInputs &inputs, const EditorView &view,
-                 int32_t firstTicketNumber);
+                 int32_t firstTicketNumber, const EditorState &state);

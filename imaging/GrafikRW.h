@@ -4,7 +4,8 @@
 //
 // A DibImage is a plain record that is copied by value; copies share the
 // picture storage. Whoever releases a picture with deldib marks its own
-// record empty (Bits = nullptr); the other copies must not be used afterwards.
+// record empty (Bits = nullptr); the other copies must not be used afterwards,
+// unless they were made with dibShare (see there).
 
 #include <QString>
 #include <QRgb>
@@ -77,7 +78,14 @@ int SaveDib(const DibImage &dib, const QString &fullPath, int saveFormatNumber, 
 int newdib(DibImage &dib, int32_t width, int32_t height, int bitsPerPixel,
            const DibInfo *paletteSource = nullptr, int colorCount = 0);
 // Frees the picture; accepts the empty record. The caller then marks its record empty.
+// A picture handed out by dibShare is freed only when its last holder releases it.
 void deldib(const DibImage &dib);
+// Another holder of the same picture (the record itself; nothing is copied). Each
+// holder releases it with deldib. Shared pictures are read-only: whoever wants
+// other pixels makes a new picture, as the rotations do.
+DibImage dibShare(const DibImage &dib);
+// Holders of a picture besides the first (0 for an unshared or empty picture).
+int dibShareCount(const DibImage &dib);
 
 // Pixel access, y = 0 is the top row as displayed. A palette index for 1, 4 and
 // 8 bits per pixel, 0x00BBGGRR for 24 bits. Out-of-range coordinates read 0 and write nothing.

@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <cstring>
 #include <iterator>
+#include <mutex>
 #include <new>
+#include <unordered_map>
 
 int32_t dibRowBytes(int32_t width, int bitsPerPixel)
 {
@@ -85,11 +87,48 @@ int newdib(DibImage &dib, int32_t width, int32_t height, int bitsPerPixel,
     return 1;
 }
 
+namespace {
+// Extra holders per shared picture, by its pixel storage.
+std::mutex shareMutex;
+std::unordered_map<const uint8_t *, int> &extraHolders()
+{
+    static std::unordered_map<const uint8_t *, int> holders;
+    return holders;
+}
+}
+
 void deldib(const DibImage &dib)
 {
+    if (dib.Bits) {
+        const std::lock_guard lock(shareMutex);
+        auto it = extraHolders().find(dib.Bits);
+        if (it != extraHolders().end()) {
+            if (--it->second == 0)
+                extraHolders().erase(it);
+            return;
+        }
+    }
     delete dib.PaletteHandle;
     delete dib.Info;
     delete[] dib.Bits;
+}
+
+DibImage dibShare(const DibImage &dib)
+{
+    if (dib.Bits) {
+        const std::lock_guard lock(shareMutex);
+        ++extraHolders()[dib.Bits];
+    }
+    return dib;
+}
+
+int dibShareCount(const DibImage &dib)
+{
+    if (!dib.Bits)
+        return 0;
+    const std::lock_guard lock(shareMutex);
+    const auto it = extraHolders().find(dib.Bits);
+    return it == extraHolders().end() ? 0 : it->second;
 }
 
 static uint8_t *rowOf(const DibImage &dib, int32_t x, int32_t y)

@@ -92,6 +92,10 @@ public:
     // 0xFFFFFFFF (no colour) and setPixel draws a one-pixel square.
     virtual CanvasColor getPixel(int x, int y) const = 0;
     virtual void setPixel(int x, int y, CanvasColor color) = 0;
+
+    // The outline of the rectangle drawn with a one-pixel pen that inverts the
+    // pixels it covers, so drawing it twice restores the picture. Raster only.
+    virtual void invertFrame(int left, int top, int right, int bottom);
 };
 
 // QColor-free conversions between 0x00BBGGRR and QRgb.

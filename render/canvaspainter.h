@@ -38,6 +38,7 @@ public:
     void drawImage(int x, int y, const QImage &image) override;
     CanvasColor getPixel(int x, int y) const override;
     void setPixel(int x, int y, CanvasColor color) override;
+    void invertFrame(int left, int top, int right, int bottom) override;
 
     // Treat the device as a printer (or not), whatever it is.
     void setPrinter(bool printer) { target_.setPrinter(printer); }

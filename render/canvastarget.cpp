@@ -112,6 +112,21 @@ QImage windowImage(const DibImage &dib, const QRect &window)
     return QImage();
 }
 
+// One row of a 24-bit picture as a 32-bit image, in a buffer kept between calls.
+QImage rgb32Row(const DibImage &dib, const QRect &window, QImage &buffer)
+{
+    const int w = window.width();
+    if (buffer.width() != w || buffer.format() != QImage::Format_RGB32)
+        buffer = QImage(w, 1, QImage::Format_RGB32);
+    if (buffer.isNull())
+        return buffer;
+    const uint8_t *in = dib.Bits + size_t(window.y()) * size_t(dib.RowBytes) + size_t(window.x()) * 3;
+    auto *out = reinterpret_cast<QRgb *>(buffer.scanLine(0));
+    for (int x = 0; x < w; ++x, in += 3)
+        out[x] = 0xFF000000u | (uint32_t(in[2]) << 16) | (uint32_t(in[1]) << 8) | in[0];
+    return buffer;
+}
+
 } // namespace
 
 const QImage &QPainterCanvasTarget::printerImage(const DibImage &dib, const QRect &window)
@@ -139,7 +154,16 @@ void QPainterCanvasTarget::stretchDib(const DibImage &dib, const QRect &dest, co
     // A window reaching outside the picture is not drawn rather than read out of bounds.
     if (source.isEmpty() || !picture.contains(source))
         return;
-    const QImage image = isPrinter() ? printerImage(dib, source) : windowImage(dib, source);
+    QImage image;
+    if (isPrinter()) {
+        image = printerImage(dib, source);
+    } else if (dib.Info->header.biBitCount == 24 && source.height() == 1) {
+        // The rows of the screen drawing path: converted here, as the toolkit
+        // converts 24-bit rows slowly.
+        image = rgb32Row(dib, source, rowImage_);
+    } else {
+        image = windowImage(dib, source);
+    }
     if (image.isNull())
         return;
     const bool smooth = painter_.testRenderHint(QPainter::SmoothPixmapTransform);

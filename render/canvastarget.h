@@ -62,4 +62,5 @@ private:
     QPainter &painter_;
     int printerOverride_ = -1;
     std::vector<HandedOver> handedOver_;
+    QImage rowImage_;   // reused by the row-by-row picture drawing
 };

@@ -60,16 +60,26 @@ bool clipToPicture(Window &w, int32_t width, int32_t height)
     return w.srcW > 0 && w.destW > 0 && w.destH > 0;
 }
 
-// The destination rows [first, last) that the target can show; rows outside
-// cannot change what is seen and are not drawn.
+// The part [first, last) of a destination span of length n starting at start
+// that lies within [areaFirst, areaLast]; rows and columns outside cannot
+// change what is seen and are not drawn.
+std::pair<int32_t, int32_t> visibleSpan(int32_t start, int32_t n, int64_t areaFirst, int64_t areaLast)
+{
+    const int64_t first = std::clamp<int64_t>(areaFirst - start, 0, n);
+    const int64_t last = std::clamp<int64_t>(areaLast + 1 - start, first, n);
+    return {int32_t(first), int32_t(last)};
+}
+
 std::pair<int32_t, int32_t> visibleRows(const CanvasTarget &dc, int32_t y, int32_t destH)
 {
     const QRect area = dc.drawableArea();
-    if (area.isNull())
-        return {0, destH};
-    const int64_t first = std::clamp<int64_t>(int64_t(area.top()) - y, 0, destH);
-    const int64_t last = std::clamp<int64_t>(int64_t(area.bottom()) + 1 - y, first, destH);
-    return {int32_t(first), int32_t(last)};
+    return area.isNull() ? std::pair<int32_t, int32_t>{0, destH} : visibleSpan(y, destH, area.top(), area.bottom());
+}
+
+std::pair<int32_t, int32_t> visibleColumns(const CanvasTarget &dc, int32_t x, int32_t destW)
+{
+    const QRect area = dc.drawableArea();
+    return area.isNull() ? std::pair<int32_t, int32_t>{0, destW} : visibleSpan(x, destW, area.left(), area.right());
 }
 
 // Shared row loop of RowDraw24 and RowDraw8.
@@ -81,24 +91,29 @@ void rowDraw(CanvasTarget &dc, int32_t X, int32_t Y, int32_t DestW, int32_t Dest
     const int32_t width = dib.Info->header.biWidth;
     const int32_t height = dib.Info->header.biHeight;
 
+    // Only the columns the target can show are gathered and drawn.
+    const auto [firstColumn, endColumn] = visibleColumns(dc, X, DestW);
+    const int32_t rowW = endColumn - firstColumn;
+    if (rowW <= 0)
+        return;
     DibImage row;
     if (bytesPerPixel == 3)
-        newdib(row, DestW, 1, 24);
+        newdib(row, rowW, 1, 24);
     else
-        newdib(row, DestW, 1, 8, dib.Info, 256);
+        newdib(row, rowW, 1, 8, dib.Info, 256);
     if (!row.Bits) {
         // Wider than a picture may be: let the device scale the window itself.
         dc.stretchDib(dib, QRect(X, Y, DestW, DestH), QRect(SrcX, height - TopRow - SrcH, SrcW, SrcH));
         return;
     }
 
-    // Column table: source byte offset of each destination column, and the run
-    // of columns that lie inside the picture.
-    std::vector<int64_t> column(static_cast<size_t>(DestW));
+    // Column table: source byte offset of each drawn column, and the run of
+    // columns that lie inside the picture.
+    std::vector<int64_t> column(static_cast<size_t>(rowW));
     int32_t first = -1, last = -1;
     const int64_t rowLimit = int64_t(width) * bytesPerPixel;
-    for (int32_t i = 0; i < DestW; ++i) {
-        column[size_t(i)] = (SrcX + int64_t(SrcW) * i / DestW) * bytesPerPixel;
+    for (int32_t i = 0; i < rowW; ++i) {
+        column[size_t(i)] = (SrcX + int64_t(SrcW) * (i + firstColumn) / DestW) * bytesPerPixel;
         if (column[size_t(i)] >= 0 && column[size_t(i)] < rowLimit) {
             if (first < 0)
                 first = i;
@@ -133,7 +148,7 @@ void rowDraw(CanvasTarget &dc, int32_t X, int32_t Y, int32_t DestW, int32_t Dest
         int32_t run = 1;
         while (y + run < endRow && TopRow + int64_t(SrcH) * (y + run) / DestH == sourceRow)
             ++run;
-        dc.stretchDib(row, QRect(X, Y + y, DestW, run), QRect(0, 0, DestW, 1));
+        dc.stretchDib(row, QRect(X + firstColumn, Y + y, rowW, run), QRect(0, 0, rowW, 1));
         y += run;
     }
     deldib(row);

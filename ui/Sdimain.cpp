@@ -10,7 +10,9 @@
 #include "printing/cardexport.h"
 #include "printing/scansave.h"
 #include "ui/AboutBoxUnit.h"
+#include "ui/EditMenu.h"
 #include "ui/EditorPage.h"
+#include "ui/ElementEditor.h"
 #include "ui/EventsPage.h"
 #include "ui/JpegQFUnit.h"
 #include "ui/KeptSettings.h"
@@ -23,6 +25,7 @@
 #include "ui/modal.h"
 #include "ui/neuunit.h"
 #include "ui/screencentre.h"
+#include "templates/defaultlayout.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -38,6 +41,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <QDateTime>
 
@@ -83,7 +87,7 @@ void TSDIAppForm::FormCreate()
     doc_.ticketType = EttTyp::startupType();
     showTicketTypeSummary();
     doc_.scale.ZoomFactor = 1.0;
-    const int dpi = screen() ? int(screen()->logicalDotsPerInchX()) : 96;
+    const int dpi = screenDpi();
     doc_.scale.DocUnitsPerPixel = double(20000 / std::max(1, dpi));
     doc_.BackgroundMode = -1;
     doc_.clearall();
@@ -109,6 +113,11 @@ void TSDIAppForm::FormCreate()
     connect(settingsPage_->BezEd, &QLineEdit::textChanged, printPage_, &PrintPage::repaintPreview);
     connect(settingsPage_->SitzplatzCheck, &QCheckBox::toggled, printPage_, &PrintPage::repaintPreview);
 
+    // New cards start from the default layout, shaped by two settings.
+    setDefaultLayout([this](Document &doc) {
+        LoadTemplate(doc, screenDpi(), {settingsPage_->KarteRechtsCheck->isChecked(), settingsPage_->UseSitzCheck->isChecked()});
+    });
+
     Timer2 = new QTimer(this);
     Timer2->setSingleShot(true);
     Timer2->setInterval(100);
@@ -129,7 +138,16 @@ void TSDIAppForm::buildPages()
         PageControl1->setCurrentWidget(editorPage_);
     });
     connect(templatePage_, &TemplatePage::adoptionCancelled, this, &TSDIAppForm::updateCaption);
-    editorPage_ = new EditorPage(this);
+    editorPage_ = new EditorPage(doc_, [this] { return renderInputs(); }, [this] { return firstTicketNumber(); });
+    editorPage_->controller().history = &history_;
+    connect(editorPage_->NewFileBtn, &QToolButton::clicked, this, &TSDIAppForm::Neu1Click);
+    connect(editorPage_->OpenFileBtn, &QToolButton::clicked, this, &TSDIAppForm::OpenItemClick);
+    connect(editorPage_->SaveFileBtn, &QToolButton::clicked, this, [this] { SaveItemClick(); });
+    elementEditor_ = new ElementEditor(doc_, {this, editorPage_->PageControl3, editorPage_->PopupMenu1, editorPage_->PBoxPopup},
+                                       editorPage_->controller().state.font, [this] { editorPage_->repaintSurface(); });
+    elementEditor_->pixelsPerInch = editorPage_->controller().screenDpi;
+    elementEditor_->connectTo(*editorPage_);
+    elementEditor_->history = &history_;
     printPage_ = new PrintPage(this);
     settingsPage_ = new SettingsPage(this);
     PageControl1->addTab(eventsPage_, QStringLiteral("Veranstaltungen"));
@@ -203,10 +221,16 @@ void TSDIAppForm::buildMenus()
     connect(menuItem(file, QStringLiteral("&Beenden"), QStringLiteral("Beendet das Programm"), "ExitItem"),
             &QAction::triggered, this, &TSDIAppForm::ExitItemClick);
 
+    editMenu_ = new EditMenu(menuBar()->addMenu(QStringLiteral("&Bearbeiten")), editorPage_, editorPage_->KeyEdit, doc_,
+                             history_, {[this] { return renderInputs(); }, [this] { return firstTicketNumber(); },
+                                        [this] { repaintViews(); }});
+    // Every change of the card or the selection ends in an editor paint.
+    connect(editorPage_, &EditorPage::checkAllPanelOptions, editMenu_, &EditMenu::updateActions);
+
     QMenu *settings = menuBar()->addMenu(QStringLiteral("&Einstellungen"));
     QAction *background = menuItem(settings, QStringLiteral("&Hintergrundbild..."), QStringLiteral("Ändert die Einstellungen des Hintergrundbildes"), "Hintergrundbild1");
     background->setShortcut(QKeySequence(QStringLiteral("Ctrl+H")));
-    background->setEnabled(false);
+    connect(background, &QAction::triggered, elementEditor_, &ElementEditor::Hintergrundbild1Click);
     connect(menuItem(settings, QStringLiteral("Eintrittskartenformat..."), QStringLiteral("Verändert die Einstellungen der Größe und der Abstände"), "Etikettenformat1"),
             &QAction::triggered, this, &TSDIAppForm::Etikettenformat1Click);
 
@@ -297,8 +321,12 @@ void TSDIAppForm::Neu1Click()
         placeLayout = showMessage(QStringLiteral("Vorlage"), QStringLiteral("Wollen Sie die Vorlage für neue Karten laden?"),
                                   MsgIcon::Question, MsgYes | MsgNo | MsgCancel)
             == MsgYes;
-    if (placeLayout && defaultLayout_)
+    if (placeLayout && defaultLayout_) {
         defaultLayout_(doc_);
+        // The layout brings back the start-up scale.
+        editorPage_->sizeSurface();
+        editorPage_->centreSurface();
+    }
     repaintViews();
 }
 
@@ -385,6 +413,11 @@ CardRenderInputs TSDIAppForm::renderInputs() const
     if (QScreen *s = screen())
         inputs.screenPixelsPerInch = inputs.fontPixelsPerInch = s->logicalDotsPerInchX();
     return inputs;
+}
+
+int TSDIAppForm::screenDpi() const
+{
+    return screen() ? int(screen()->logicalDotsPerInchX()) : 96;
 }
 
 int32_t TSDIAppForm::firstTicketNumber() const

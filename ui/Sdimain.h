@@ -2,12 +2,15 @@
 // TSDIAppForm: the main window. It owns the document and every page and
 // dialog, and forwards the user's commands to the subsystems.
 #include "core/document.h"
+#include "editor/edithistory.h"
 #include "render/cardrenderer.h"
 
 #include <QMainWindow>
 #include <functional>
 
+class EditMenu;
 class EditorPage;
+class ElementEditor;
 class EventsPage;
 class PrintPage;
 class QAction;
@@ -35,9 +38,12 @@ public:
     void setStartupFile(const QString &path) { startupFile_ = path; }
 
     Document &document() { return doc_; }
+    EditHistory &history() { return history_; }
+    EditMenu *editMenu() const { return editMenu_; }
     EventsPage *eventsPage() const { return eventsPage_; }
     SettingsPage *settingsPage() const { return settingsPage_; }
     EditorPage *editorPage() const { return editorPage_; }
+    ElementEditor *elementEditor() const { return elementEditor_; }
     PrintPage *printPage() const { return printPage_; }
     TemplatePage *templatePage() const { return templatePage_; }
     TneuForm *neuForm() const { return neuForm_; }
@@ -51,6 +57,8 @@ public:
     CardRenderInputs renderInputs() const;
     // The first ticket number of the run (print page), shown by the editor and the export.
     int32_t firstTicketNumber() const;
+    // The screen's horizontal pixels per inch.
+    int screenDpi() const;
 
     // The default layout for new cards; placed by the new-card command when set.
     void setDefaultLayout(std::function<void(Document &)> layout) { defaultLayout_ = std::move(layout); }
@@ -101,12 +109,15 @@ private:
     void updateCaption();
 
     Document doc_;
+    EditHistory history_{doc_};
+    EditMenu *editMenu_ = nullptr;
     QTabWidget *PageControl1 = nullptr;
     QLabel *InfoPanel = nullptr;
     QProgressBar *ProgressBar1 = nullptr;
     EventsPage *eventsPage_ = nullptr;
     TemplatePage *templatePage_ = nullptr;
     EditorPage *editorPage_ = nullptr;
+    ElementEditor *elementEditor_ = nullptr;
     PrintPage *printPage_ = nullptr;
     SettingsPage *settingsPage_ = nullptr;
     TNewETypForm *newETypForm_ = nullptr;

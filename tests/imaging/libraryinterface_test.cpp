@@ -167,3 +167,26 @@ TEST(OpenDib, MissingOrEmptyFilesGiveTheEmptyRecord)
 }
 
 } // namespace
+
+TEST(SharedPictures, StorageLastsUntilTheLastHolderReleasesIt)
+{
+    DibImage owner;
+    ASSERT_EQ(newdib(owner, 3, 2, 24), 1);
+    setpixel(owner, 2, 1, 0x123456);
+    EXPECT_EQ(dibShareCount(owner), 0);
+    const DibImage first = dibShare(owner);
+    const DibImage second = dibShare(owner);
+    EXPECT_EQ(first.Bits, owner.Bits);   // the same pixels, not a copy
+    EXPECT_EQ(dibShareCount(owner), 2);
+
+    deldib(owner);   // the first holder lets go; the others still read the picture
+    EXPECT_EQ(getpixel(first, 2, 1), 0x123456);
+    deldib(first);
+    EXPECT_EQ(dibShareCount(second), 0);
+    EXPECT_EQ(getpixel(second, 2, 1), 0x123456);
+    deldib(second);   // the last one frees it
+
+    DibImage empty;
+    EXPECT_TRUE(dibShare(empty).isEmpty());
+    EXPECT_EQ(dibShareCount(empty), 0);
+}

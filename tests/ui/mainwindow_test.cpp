@@ -4,6 +4,7 @@
 #include "ui/Sdimain.h"
 #include "ui/modal.h"
 #include "ui/neuunit.h"
+#include "tests/ui/scripteddialogs.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -24,32 +25,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-// Answers the program's own dialogs: each entry handles one dialog showing.
-class ScriptedDialogs {
-public:
-    using Step = std::function<int(QDialog &)>;
-    ScriptedDialogs() { previous_ = setModalHook([this](QDialog &d) { return run(d); }); }
-    ~ScriptedDialogs() { setModalHook(previous_); }
-    void then(Step step) { steps_.push_back(std::move(step)); }
-    std::vector<QString> shown;
-    size_t pending() const { return steps_.size(); }
-
-private:
-    int run(QDialog &d)
-    {
-        shown.push_back(d.windowTitle());
-        if (steps_.empty()) {
-            ADD_FAILURE() << "unexpected dialog " << d.windowTitle().toStdString();
-            return QDialog::Rejected;
-        }
-        Step s = steps_.front();
-        steps_.pop_front();
-        return s(d);
-    }
-    std::deque<Step> steps_;
-    ModalHook previous_;
-};
-
 // Shows TneuForm, adds a type through "&Neu" with the given width, and picks it.
 ScriptedDialogs::Step pickNewType(ScriptedDialogs &dialogs, double width, QString *proposedName = nullptr)
 {
@@ -97,7 +72,7 @@ TEST_F(MainWindowTest, StartsWithPagesCaptionAndSummary)
     QStringList menus;
     for (QAction *a : w.menuBar()->actions())
         menus << a->text();
-    EXPECT_EQ(menus, QStringList({"&Datei", "&Einstellungen", "&Hilfe"}));
+    EXPECT_EQ(menus, QStringList({"&Datei", "&Bearbeiten", "&Einstellungen", "&Hilfe"}));
     EXPECT_EQ(menuAction(w, "Etikettenformat1")->statusTip(),
               QStringLiteral("Verändert die Einstellungen der Größe und der Abstände"));
 }
