@@ -1,6 +1,7 @@
 #include "editor/elementcommands.h"
 
 #include "core/document.h"
+#include "imaging/dibrotate.h"
 #include "render/raster.h"
 
 #include <utility>

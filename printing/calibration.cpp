@@ -1,6 +1,6 @@
 #include "printing/calibration.h"
 
-#include "core/atomicfile.h"
+#include "core/datafilewrite.h"
 #include "core/bytes.h"
 #include "core/document.h"
 #include "core/programfolder.h"
@@ -71,5 +71,5 @@ Calibration readCalibration()
 
 bool writeCalibration(const Calibration &c)
 {
-    return writeFileAtomically(optionsFilePath(), calibrationBytes(c));
+    return writeDataFile(optionsFilePath(), calibrationBytes(c));
 }

@@ -5,6 +5,7 @@
 #include "core/document.h"
 #include "core/prompts.h"
 #include "render/placeholders.h"
+#include "core/pictureloading.h"
 #include "render/raster.h"
 #include "templates/cardframe.h"
 #include "templates/fontfitting.h"

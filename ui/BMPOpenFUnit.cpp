@@ -3,6 +3,7 @@
 #include "core/programfolder.h"
 #include "events/logopreview.h"
 #include "imaging/GrafikRW.h"
+#include "core/pictureloading.h"
 #include "render/raster.h"
 #include "ui/modal.h"
 #include "ui/screencentre.h"

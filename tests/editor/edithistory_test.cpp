@@ -3,6 +3,7 @@
 #include "core/document.h"
 #include "editor/edithistory.h"
 #include "imaging/GrafikRW.h"
+#include "imaging/dibrotate.h"
 #include "render/raster.h"
 
 #include <functional>

@@ -2,6 +2,7 @@
 // deleting, the default event and the logo file name.
 #include "events/eventsession.h"
 #include "core/programfolder.h"
+#include "core/datafilewrite.h"
 #include "tests/support/failingsave.h"
 #include "tests/support/testsupport.h"
 
@@ -260,17 +261,20 @@ TEST(EventSession, LogoFileNameIsTidied)
     }
 }
 
-TEST(EventSession, FailedSavesAreSilentAndKeepTheOldFile)
+TEST(EventSession, FailedSavesAreReportedAndKeepTheOldFile)
 {
     for (const SaveFailure failure : AllSaveFailures) {
         TestFolder folder;
-        ScriptedPrompts prompts; // no message may appear
+        ScriptedPrompts prompts;
+        prompts.answer(MsgOk);
         EventSession s;
         s.formCreate();
         s.ChangeAktName();
         FailingSave failing(failure, eventDatabasePath());
         EXPECT_FALSE(s.SaveAllNames()) << saveFailureName(failure);
         EXPECT_TRUE(failing.previousIntact()) << saveFailureName(failure);
-        EXPECT_TRUE(prompts.seen().empty());
+        ASSERT_EQ(prompts.seen().size(), 1u) << saveFailureName(failure);
+        EXPECT_EQ(prompts.last().caption, DataFileWriteFailedCaption);
+        EXPECT_TRUE(prompts.last().text.contains(QDir::toNativeSeparators(eventDatabasePath()))) << prompts.last().text.toStdString();
     }
 }

@@ -55,12 +55,16 @@ TEST(CalibrationFile, MissingDamagedAndOutOfRangeFiles)
     }
 }
 
-TEST(CalibrationFile, UnwritableFolderKeepsTheOldFile)
+TEST(CalibrationFile, UnwritableFolderIsReportedAndKeepsTheOldFile)
 {
     TestFolder folder;
+    ScriptedPrompts prompts;
+    prompts.answer(MsgOk);
     folder.write(QStringLiteral("options.dat"), doubles({1, 1, 100, 100}));
     setProgramFolder(folder.path() + QStringLiteral("/missing/"));
     EXPECT_FALSE(writeCalibration(Calibration{2, 2, 99, 99}));
+    ASSERT_EQ(prompts.seen().size(), 1u);
+    EXPECT_TRUE(prompts.last().text.contains(QStringLiteral("options.dat")));
     setProgramFolder(folder.path());
     EXPECT_EQ(readCalibration(), (Calibration{1, 1, 100, 100}));
 }

@@ -1,5 +1,6 @@
 #include "printing/tickettypefields.h"
 #include "printing/tickettypelist.h"
+#include "core/datafilewrite.h"
 #include "tests/support/failingsave.h"
 #include "tests/support/testsupport.h"
 
@@ -147,15 +148,19 @@ TEST(TicketTypeFields, GapsAreShownAndPitchesStored)
     EXPECT_EQ(back.gapY, 2.5);
 }
 
-TEST(TicketTypeList, FailedSavesAreSilentAndKeepTheOldFile)
+TEST(TicketTypeList, FailedSavesAreReportedAndKeepTheOldFile)
 {
     for (const SaveFailure failure : AllSaveFailures) {
         TestFolder folder;
-        ScriptedPrompts prompts; // no message may appear
+        ScriptedPrompts prompts;
+        prompts.answer(MsgOk);
         TicketTypeList list;
         list.types = {named("A")};
         FailingSave failing(failure, folder.file("karten.dat"));
         EXPECT_FALSE(list.save()) << saveFailureName(failure);
         EXPECT_TRUE(failing.previousIntact()) << saveFailureName(failure);
+        ASSERT_EQ(prompts.seen().size(), 1u) << saveFailureName(failure);
+        EXPECT_EQ(prompts.last().caption, DataFileWriteFailedCaption);
+        EXPECT_TRUE(prompts.last().text.contains(QDir::toNativeSeparators(folder.file("karten.dat")))) << prompts.last().text.toStdString();
     }
 }
