@@ -32,8 +32,10 @@ QRect QPainterCanvasTarget::drawableArea() const
     if (!device)
         return {};
     // Device pixels, narrowed by the clip, mapped back into drawing coordinates.
+    // The combined transform leaves out the offset of a widget painted into its
+    // window's buffer, which the device's own size does not include either.
     QRectF area(0, 0, device->width(), device->height());
-    const QTransform toDevice = painter_.deviceTransform();
+    const QTransform toDevice = painter_.combinedTransform();
     if (painter_.hasClipping())
         area &= toDevice.mapRect(painter_.clipBoundingRect());
     bool invertible = false;
