@@ -1,18 +1,7 @@
 #include "templates/defaultlayout.h"
 
 #include "core/document.h"
-
-#include <algorithm>
-
-CardInnerRect prepareCardLayout(Document &doc, int screenDpi)
-{
-    doc.scale.ZoomFactor = 1.0;
-    doc.scale.DocUnitsPerPixel = double(20000 / std::max(1, screenDpi));
-    const int32_t W = doc.surfaceWidth(), H = doc.surfaceHeight();
-    const EttTyp &t = doc.ticketType;
-    const int32_t m = t.CardWidth >= 15 && t.CardHeight >= 15 ? truncToInt32((W / 3) * 5 / t.CardWidth) : 0;
-    return {W / 3 + m, H / 3 + m, 2 * W / 3 - m, 2 * H / 3 - m};
-}
+#include "templates/cardframe.h"
 
 namespace {
 struct LayoutText {
@@ -51,9 +40,10 @@ Tobs *place(Document &doc, const LayoutText &t)
 
 void LoadTemplate(Document &doc, int screenDpi, const DefaultLayoutOptions &options)
 {
-    const CardInnerRect r = prepareCardLayout(doc, screenDpi);
-    const int32_t L = r.left, T = r.top, B = r.bottom;
-    const int32_t Rr = options.ticketNumberRight ? r.right - 28 : r.right;
+    // The same preparation as placing a generated template.
+    const CellBox r = prepareCardFrame(doc, screenDpi).inner;
+    const int32_t L = r.x0, T = r.y0, B = r.y1;
+    const int32_t Rr = options.ticketNumberRight ? r.x1 - 28 : r.x1;
     const int32_t Wd = Rr - L, Hd = B - T;
     enum { Left = 0, Centred = 1, Right = 2 };
     const LayoutText texts[] = {

@@ -1,5 +1,6 @@
 #include "core/cp1252.h"
 #include "core/document.h"
+#include "templates/cardframe.h"
 #include "templates/defaultlayout.h"
 
 #include <gtest/gtest.h>
@@ -100,8 +101,8 @@ TEST(DefaultLayout, ACardTwelveMillimetresHighHasNoMargin)
 TEST(DefaultLayout, PreparationUsesTheScreenResolution)
 {
     Document doc;
-    const CardInnerRect r = prepareCardLayout(doc, 120);   // 166 units per pixel
+    const CellBox r = prepareCardFrame(doc, 120).inner;   // 166 units per pixel
     EXPECT_EQ(doc.scale.DocUnitsPerPixel, 166.0);
     EXPECT_EQ(doc.surfaceWidth(), 1280);   // Trunc(212598 / 166)
-    EXPECT_EQ(r.left, 426 + 23);           // margin Trunc(426 × 5 / 90)
+    EXPECT_EQ(r.x0, 426 + 23);           // margin Trunc(426 × 5 / 90)
 }
