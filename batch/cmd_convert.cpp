@@ -1,5 +1,6 @@
 // pelladromika-batch convert: a picture file read and written by the image library.
 #include "batch/batchcommand.h"
+#include "core/pictureloading.h"
 #include "imaging/GrafikRW.h"
 
 #include <QFileInfo>
@@ -26,7 +27,7 @@ int runConvert(const QStringList &arguments)
     DibImage picture;
     OpenDib(picture, in);
     if (picture.isEmpty())
-        return batchFailure(QStringLiteral("Konnte Bild (") + args.at(0) + QStringLiteral(") nicht Laden."));
+        return batchFailure(unreadablePictureText(args.at(0)));
     const int saved = SaveDib(picture, out, format);
     deldib(picture);
     if (saved != 1)

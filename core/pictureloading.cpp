@@ -9,13 +9,17 @@
 #include <QDir>
 #include <cstring>
 
-namespace {
-
-void reportUnreadable(const QString &name)
+QString unreadablePictureText(const QString &name)
 {
-    showMessage(QString(), QStringLiteral("Konnte Bild (") + name + QStringLiteral(") nicht Laden."),
-                MsgIcon::Error, MsgOk);
+    return QStringLiteral("Konnte Bild (") + name + QStringLiteral(") nicht Laden.");
 }
+
+void reportUnreadablePicture(const QString &name)
+{
+    showMessage(QString(), unreadablePictureText(name), MsgIcon::Error, MsgOk);
+}
+
+namespace {
 
 int64_t pictureBytes(const DibImage &dib)
 {
@@ -50,7 +54,7 @@ bool loadPictureByRule(DibImage &picture, const QByteArray &storedName, const QS
         if (LoadDIBit(picture, besideDesign))
             return true;
     }
-    reportUnreadable(name);
+    reportUnreadablePicture(name);
     return false;
 }
 
@@ -79,7 +83,7 @@ DesignPictures::~DesignPictures()
 
 bool DesignPictures::refuse(DibImage &picture, const QByteArray &storedName, int32_t rotation)
 {
-    reportUnreadable(fromCp1252(storedName));
+    reportUnreadablePicture(fromCp1252(storedName));
     putBlankPicture(picture);
     applyStoredRotation(picture, rotation);
     return false;

@@ -29,6 +29,11 @@ bool LoadBit(QImage &bitmap, const QString &name);
 // program folder), then the file name part next to the design file, else the
 // error message and the blank fallback picture. Returns true when a file was read.
 
+// "Konnte Bild (name) nicht Laden.": the text for a picture that cannot be read,
+// and its message box (error icon, the platform's caption).
+QString unreadablePictureText(const QString &name);
+void reportUnreadablePicture(const QString &name);
+
 class Tobs;
 bool loadPictureByRule(DibImage &picture, const QByteArray &storedName, const QString &designFolder);
 

@@ -3,7 +3,6 @@
 #include "core/cp1252.h"
 #include "core/designcommands.h"
 #include "core/document.h"
-#include "core/prompts.h"
 #include "render/placeholders.h"
 #include "core/pictureloading.h"
 #include "render/raster.h"
@@ -14,12 +13,6 @@
 namespace {
 constexpr int FirstAdoptedFontSize = 100;
 constexpr int BackgroundFilling = 2;
-
-void reportUnreadablePicture(const QString &name)
-{
-    showMessage(QString(), QStringLiteral("Konnte Bild (") + name + QStringLiteral(") nicht Laden."), MsgIcon::Error,
-                MsgOk);
-}
 
 // Places an element's box: pixel values go through the screen's inch into
 // the mutators, which store them in DocUnits.
