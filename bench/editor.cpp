@@ -1,9 +1,9 @@
 // Milliseconds per editor paint of the default layout on a large background
 // picture, at the start-up and at the largest zoom, and per step of a drag
 // (outline only). Each figure is the median of repeated runs, in CPU time.
+#include "bench/benchstart.h"
 #include "bench/benchpicture.h"
 #include "core/document.h"
-#include "core/runtimedir.h"
 #include "editor/editorcontroller.h"
 #include "editor/editorpaint.h"
 #include "render/canvaspainter.h"
@@ -90,9 +90,7 @@ double paintMs(Document &doc, BenchView &view, const EditorState &state)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    ensureRuntimeDir();
+    prepareHeadlessBenchmark();
     QGuiApplication app(argc, argv);
     Document doc;
     LoadTemplate(doc, 96, {true, true});

@@ -1,6 +1,6 @@
 // Image library timings for a 3000 × 2000 24-bit picture. Each measured case is
 // one function; add further cases to the table in main.
-#include "core/runtimedir.h"
+#include "bench/benchstart.h"
 #include "imaging/GrafikRW.h"
 #include "render/canvastarget.h"
 #include "imaging/dibrotate.h"
@@ -113,9 +113,7 @@ struct Case {
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    ensureRuntimeDir();
+    prepareHeadlessBenchmark();
     QGuiApplication app(argc, argv);
     Context context;
     context.picture = makeTestPicture();

@@ -1,9 +1,9 @@
 // Seconds, peak memory and PDF size of print runs to a 600 dpi PDF: 1000
 // tickets of a card with a numbered text, a barcode and a 1000 × 640 picture;
 // the same without the picture; 10 000 tickets without it.
+#include "bench/benchstart.h"
 #include "core/cp1252.h"
 #include "core/document.h"
-#include "core/runtimedir.h"
 #include "printing/printjob.h"
 #include "render/cardrenderer.h"
 
@@ -94,9 +94,7 @@ double peakMegabytes()
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    ensureRuntimeDir();
+    prepareHeadlessBenchmark();
     QGuiApplication app(argc, argv);
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("run.pdf"));

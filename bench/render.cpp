@@ -1,10 +1,10 @@
 // Milliseconds per DrawVCart for a busy card: the editor's visible area, one
 // ticket at 600 pixels per inch, and the 96-dpi export; and the placeholder
 // substitution of a 1 MB text made of placeholders.
+#include "bench/benchstart.h"
 #include "core/cp1252.h"
 #include "bench/benchpicture.h"
 #include "core/document.h"
-#include "core/runtimedir.h"
 #include "printing/cardexport.h"
 #include "render/canvaspainter.h"
 #include "render/cardrenderer.h"
@@ -91,9 +91,7 @@ double msPerCall(const std::function<void()> &call)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    ensureRuntimeDir();
+    prepareHeadlessBenchmark();
     QGuiApplication app(argc, argv);
     Document doc;
     buildCard(doc);

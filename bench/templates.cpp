@@ -1,9 +1,9 @@
 // The template wizard: generating 100 layouts of all nine elements, and
 // painting a 1200 × 800 gallery band with 12 visible thumbnails (the first
 // paint, when every text is fitted, and a repaint).
+#include "bench/benchstart.h"
 #include "core/programfolder.h"
 #include "core/programrandom.h"
-#include "core/runtimedir.h"
 #include "render/canvaspainter.h"
 #include "render/placeholders.h"
 #include "templates/fontfitting.h"
@@ -50,9 +50,7 @@ void writeLogo(const QString &path)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    ensureRuntimeDir();
+    prepareHeadlessBenchmark();
     QGuiApplication app(argc, argv);
     QTemporaryDir folder;
     setProgramFolder(folder.path());
