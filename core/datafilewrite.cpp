@@ -1,7 +1,7 @@
 #include "core/datafilewrite.h"
 
-#include "core/atomicfile.h"
 #include "core/prompts.h"
+#include "imaging/atomicfile.h"
 
 #include <QCoreApplication>
 #include <QDir>

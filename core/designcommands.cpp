@@ -1,10 +1,10 @@
 #include "core/designcommands.h"
 
-#include "core/atomicfile.h"
 #include "core/designfile.h"
 #include "core/document.h"
 #include "core/programfolder.h"
 #include "core/prompts.h"
+#include "imaging/atomicfile.h"
 
 #include <QFile>
 #include <QFileInfo>

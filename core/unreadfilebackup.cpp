@@ -1,8 +1,8 @@
 #include "core/unreadfilebackup.h"
-#include "core/datafilewrite.h"
 
-#include "core/atomicfile.h"
+#include "core/datafilewrite.h"
 #include "core/prompts.h"
+#include "imaging/atomicfile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
 #include "events/eventdatabase.h"
 
-#include "core/atomicfile.h"
 #include "core/bytes.h"
 #include "core/cp1252.h"
 #include "core/programfolder.h"
+#include "imaging/atomicfile.h"
 
 #include <QFile>
 

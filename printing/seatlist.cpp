@@ -1,7 +1,7 @@
 #include "printing/seatlist.h"
 
-#include "core/atomicfile.h"
 #include "core/cp1252.h"
+#include "imaging/atomicfile.h"
 
 #include <QFile>
 #include <algorithm>

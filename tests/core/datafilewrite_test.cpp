@@ -1,5 +1,5 @@
-#include "core/atomicfile.h"
 #include "core/datafilewrite.h"
+#include "imaging/atomicfile.h"
 #include "tests/support/testsupport.h"
 
 #include <QDir>

@@ -1,9 +1,9 @@
 // Saving into a folder that forbids creating files while the file itself is writable.
-#include "core/atomicfile.h"
 #include "core/designcommands.h"
 #include "core/designfile.h"
 #include "core/document.h"
 #include "imaging/GrafikRW.h"
+#include "imaging/atomicfile.h"
 #include "tests/support/testsupport.h"
 
 #include <QDir>

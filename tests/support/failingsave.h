@@ -2,7 +2,7 @@
 // Saves that fail: a full disk and a folder that cannot be written are injected
 // through the program's one file writer (tests run as root, where permissions do
 // not stop a write); a directory in the target's place is real.
-#include "core/atomicfile.h"
+#include "imaging/atomicfile.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,7 +1,7 @@
 // A data file that cannot be written is reported, and the old file stays.
-#include "core/atomicfile.h"
 #include "core/datafilewrite.h"
 #include "events/eventdatabase.h"
+#include "imaging/atomicfile.h"
 #include "tests/support/testsupport.h"
 #include "ui/EventsPage.h"
 #include "ui/Sdimain.h"
