@@ -1,14 +1,15 @@
 #include "ui/Sdimain.h"
 
 #include "core/designcommands.h"
-#include "core/programrandom.h"
 #include "core/programfolder.h"
+#include "core/programrandom.h"
 #include "core/prompts.h"
 #include "core/tickettype.h"
 #include "imaging/TwainIO2.h"
 #include "imaging/imagingnotifier.h"
 #include "printing/cardexport.h"
 #include "printing/scansave.h"
+#include "templates/defaultlayout.h"
 #include "ui/AboutBoxUnit.h"
 #include "ui/EditMenu.h"
 #include "ui/EditorPage.h"
@@ -25,25 +26,24 @@
 #include "ui/modal.h"
 #include "ui/neuunit.h"
 #include "ui/screencentre.h"
-#include "templates/defaultlayout.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QScreen>
-#include <QSpinBox>
 #include <QSettings>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <QDateTime>
 
 
 bool TSDIAppForm::ExitConfirmed = false;
