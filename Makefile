@@ -36,7 +36,7 @@ test-asan: deps
 
 FUZZ_DIR ?= build-fuzz
 SECONDS ?= 60
-FUZZ_TARGETS = bmp tga pcx ilbm gif opendib design render eventdb tickettypes seatlist
+FUZZ_TARGETS = bmp tga pcx ilbm gif opendib design render eventdb tickettypes seatlist options
 fuzz: deps
 	@scripts/install-fuzz-deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPD_FUZZ=ON
@@ -48,6 +48,7 @@ fuzz: deps
 	  ASAN_OPTIONS=detect_leaks=0 $(FUZZ_DIR)/fuzz/fuzz_$$t -max_total_time=$(SECONDS) -rss_limit_mb=1500 \
 	    -timeout=10 -max_len=65536 -artifact_prefix=$(FUZZ_DIR)/findings/$$t/ -print_final_stats=1 \
 	    $(FUZZ_DIR)/corpus/$$t $(FUZZ_DIR)/seeds/$$t 2>&1 | grep -E "^(stat::|==|SUMMARY|artifact_prefix|Test unit)|ERROR" ; \
+	  echo "corpus: $$(ls $(FUZZ_DIR)/corpus/$$t | wc -l) files, findings: $$(ls $(FUZZ_DIR)/findings/$$t | wc -l)"; \
 	done
 
 # The Debian package, in $(BUILD_DIR): apt install ./$(BUILD_DIR)/pelladromika_*.deb

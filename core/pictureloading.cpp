@@ -7,7 +7,6 @@
 #include "imaging/dibrotate.h"
 
 #include <QDir>
-#include <cstring>
 
 QString unreadablePictureText(const QString &name)
 {
@@ -24,21 +23,6 @@ namespace {
 int64_t pictureBytes(const DibImage &dib)
 {
     return dib.Bits ? int64_t(dib.RowBytes) * dib.Info->header.biHeight : 0;
-}
-
-// A picture of its own with the same header, colours and pixels.
-DibImage copyOf(const DibImage &dib)
-{
-    const DibInfoHeader &h = dib.Info->header;
-    DibImage copy;
-    if (!newdib(copy, h.biWidth, h.biHeight, h.biBitCount, dib.Info, 256))
-        return DibImage{};
-    copy.Info->header = h;
-    for (int32_t y = 0; y < h.biHeight; ++y)
-        std::memcpy(copy.Bits + size_t(y) * size_t(copy.RowBytes), dib.Bits + size_t(y) * size_t(dib.RowBytes),
-                    size_t(copy.RowBytes));
-    dibUpdatePalette(copy);
-    return copy;
 }
 
 } // namespace
@@ -77,7 +61,7 @@ void applyStoredRotation(DibImage &picture, int32_t rotation)
 
 DesignPictures::~DesignPictures()
 {
-    for (auto &[name, dib] : decoded_)
+    for (auto &[key, dib] : held_)
         deldib(dib);
 }
 
@@ -91,8 +75,9 @@ bool DesignPictures::refuse(DibImage &picture, const QByteArray &storedName, int
 
 bool DesignPictures::load(DibImage &picture, const QByteArray &storedName, int32_t rotation)
 {
-    auto it = decoded_.find(storedName);
-    if (it == decoded_.end()) {
+    const int32_t turns = rotation >= 1 && rotation <= 3 ? rotation : 0;
+    auto upright = held_.find({storedName, 0});
+    if (upright == held_.end()) {
         DibImage read;
         if (!loadPictureByRule(read, storedName, folder_)) {
             // Reported already; the blank picture takes the record's place.
@@ -107,20 +92,23 @@ bool DesignPictures::load(DibImage &picture, const QByteArray &storedName, int32
             return refuse(picture, storedName, rotation);
         }
         used_ += pictureBytes(read);
-        it = decoded_.emplace(storedName, read).first;
+        upright = held_.emplace(Key{storedName, 0}, read).first;
     }
-    const int64_t bytes = pictureBytes(it->second);
-    const bool turned = rotation >= 1 && rotation <= 3;
-    if (used_ + bytes * (turned ? 2 : 1) > budget_)
-        return refuse(picture, storedName, rotation);
-    DibImage copy = copyOf(it->second);
-    if (copy.isEmpty())
-        return refuse(picture, storedName, rotation);
-    used_ += bytes;
+    auto wanted = held_.find({storedName, turns});
+    if (wanted == held_.end()) {
+        const int64_t bytes = pictureBytes(upright->second);
+        if (used_ + bytes > budget_)
+            return refuse(picture, storedName, rotation);
+        // Turning makes a new picture and lets go of this holder, so the upright
+        // one stays as it is for the other records.
+        DibImage turned = dibShare(upright->second);
+        applyStoredRotation(turned, turns);
+        used_ += bytes;
+        wanted = held_.emplace(Key{storedName, turns}, turned).first;
+    }
     if (picture.Bits)
         deldib(picture);
-    picture = copy;
-    applyStoredRotation(picture, rotation);
+    picture = dibShare(wanted->second);
     return true;
 }
 

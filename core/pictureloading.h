@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QString>
 #include <map>
+#include <utility>
 
 class QImage;
 
@@ -41,9 +42,10 @@ bool loadPictureByRule(DibImage &picture, const QByteArray &storedName, const QS
 void applyStoredRotation(DibImage &picture, int32_t rotation);
 
 // The pictures of one design being opened. A file named by several records is
-// decoded once and copied, and all pictures together (a turned one counts twice
-// while it turns) stay within one memory budget: a picture beyond it is not
-// loaded but reported as one that cannot be read, with the blank picture.
+// decoded once, turned once per stored quarter turn, and shared by the records
+// (pictures are read-only while shared). All pictures together stay within one
+// memory budget: a picture beyond it is not loaded but reported as one that
+// cannot be read, with the blank picture.
 class DesignPictures {
 public:
     static constexpr int64_t BudgetBytes = 1024LL * 1024 * 1024;
@@ -63,10 +65,11 @@ public:
 private:
     bool refuse(DibImage &picture, const QByteArray &storedName, int32_t rotation);
 
+    using Key = std::pair<QByteArray, int32_t>; // stored name, quarter turns 0..3
     QString folder_;
     int64_t budget_;
     int64_t used_ = 0;
-    std::map<QByteArray, DibImage> decoded_; // by stored name; released at the end
+    std::map<Key, DibImage> held_; // one holder of each picture; released at the end
 };
 
 // An image element's picture read again by its file name (Text) with the

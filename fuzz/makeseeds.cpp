@@ -4,6 +4,7 @@
 #include "core/document.h"
 #include "events/eventdatabase.h"
 #include "fuzz/fuzzsupport.h"
+#include "printing/calibration.h"
 #include "printing/seatlist.h"
 #include "printing/tickettypelist.h"
 #include "tests/imaging/imagingfixtures.h"
@@ -93,6 +94,8 @@ int main(int argc, char **argv)
     put(out.filePath("tickettypes"), "seed0", types.toBytes());
 
     put(out.filePath("seatlist"), "seed0", encodeSeatListText(generateSeatList(SeatListGenerator{})));
+    put(out.filePath("options"), "seed0", calibrationBytes(Calibration{}));
+    put(out.filePath("options"), "seed1", calibrationBytes(Calibration{2.5, 6, 95.5, 104.75}));
     QDir(scratch).removeRecursively();
     return 0;
 }

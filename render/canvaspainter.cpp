@@ -231,7 +231,9 @@ void PainterCanvas::drawText(int left, int top, int right, int bottom, const QSt
     const int width = right - left;
     const int lineHeight = textLineHeight(fm);
     int y = top;
-    for (const QString &line : breakTextLines(text, fm, width)) {
+    // Lines starting below the box are never seen, so they are not laid out.
+    const qsizetype visibleLines = (qint64(bottom) - top + lineHeight - 1) / lineHeight;
+    for (const QString &line : breakTextLines(text, fm, width, visibleLines)) {
         if (y >= bottom)
             break;
         int x = left;

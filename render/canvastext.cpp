@@ -28,7 +28,8 @@ QStringList splitParagraphs(const QString &text)
     return out;
 }
 
-static void breakParagraph(const QString &p, const QFontMetrics &fm, int maxWidth, QStringList &out)
+static void breakParagraph(const QString &p, const QFontMetrics &fm, int maxWidth, qsizetype maxLines,
+                           QStringList &out)
 {
     const auto fits = [&](qsizetype from, qsizetype to) {
         return fm.horizontalAdvance(p.mid(from, to - from)) <= maxWidth;
@@ -73,17 +74,19 @@ static void breakParagraph(const QString &p, const QFontMetrics &fm, int maxWidt
         }
         out << p.mid(start, lastBreak - start);
         start = skipBlanks(lastBreak);
-    } while (start < p.size());
+    } while (start < p.size() && out.size() < maxLines);
 }
 
-QStringList breakTextLines(const QString &text, const QFontMetrics &metrics, int maxWidth)
+QStringList breakTextLines(const QString &text, const QFontMetrics &metrics, int maxWidth, qsizetype maxLines)
 {
     QStringList lines;
     for (const QString &p : splitParagraphs(text)) {
+        if (lines.size() >= maxLines)
+            break;
         if (p.isEmpty())
             lines << QString();
         else
-            breakParagraph(p, metrics, maxWidth, lines);
+            breakParagraph(p, metrics, maxWidth, maxLines, lines);
     }
     return lines;
 }

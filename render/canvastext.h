@@ -4,13 +4,16 @@
 #include <QFont>
 #include <QSize>
 #include <QStringList>
+#include <limits>
 
 class QFontMetrics;
 struct CanvasFont;
 
 // The lines of text in a box maxWidth pixels wide. A word wider than the box
 // gets a line of its own and is not split; the blanks at a break are dropped.
-QStringList breakTextLines(const QString &text, const QFontMetrics &metrics, int maxWidth);
+// Only the first maxLines lines are laid out.
+QStringList breakTextLines(const QString &text, const QFontMetrics &metrics, int maxWidth,
+                           qsizetype maxLines = std::numeric_limits<qsizetype>::max());
 
 // The distance between the baselines of two lines of drawText.
 int textLineHeight(const QFontMetrics &metrics);

@@ -13,6 +13,10 @@ namespace {
 // calibration can make it huge); it is far wider than any real effect.
 constexpr int32_t MaxOutlineStep = 32;
 
+// No card shows more of a text than its first 65 536 characters; the limit
+// bounds the time and memory a hostile design or event value can take.
+constexpr qsizetype MaxDrawnTextLength = 65536;
+
 bool isRotated(const Tobs &e)
 {
     return e.Rotation >= 1 && e.Rotation <= 3;
@@ -44,13 +48,13 @@ void drawTextElement(CardPass &pass, const Tobs &e)
     const double dys = pass.scale * (e.EffectDY * 2000.0 / doc.MmPerInchY);
     const int32_t u = std::clamp(truncToInt32(4000.0 / doc.MmPerInchX * pass.scale), 1, MaxOutlineStep);
 
-    QString text = fromCp1252(e.Text);
+    QString text = fromCp1252(QByteArrayView(e.Text).first(qMin<qsizetype>(e.Text.size(), MaxDrawnTextLength)));
     const bool rotated = isRotated(e);
     if (rotated)
         text.replace(QLatin1Char('\r'), QLatin1Char(' '));
     const PlaceholderInputs &ph = pass.inputs.placeholders;
     if (ph.eventCurrent)
-        text = GetRepStr(text, ph, doc.CurrentTicketNumber, doc.SeatLines);
+        text = GetRepStr(text, ph, doc.CurrentTicketNumber, doc.SeatLines, MaxDrawnTextLength);
 
     const int64_t left = e.PxLeft(), top = e.PxTop();
     const int64_t w = clampCoord(e.PxWidth()), h = clampCoord(e.PxHeight());

@@ -15,13 +15,16 @@ namespace {
 class PlaceholderPass
 {
 public:
-    PlaceholderPass(const QString &text, const QString &placeholder) : in(text), p(placeholder), len(p.size()) {}
+    PlaceholderPass(const QString &text, const QString &placeholder, qsizetype maxLength)
+        : in(text), p(placeholder), len(p.size()), limit(maxLength)
+    {
+    }
 
     QString run(const QString &value, bool valueCountsEmpty)
     {
         if (!in.contains(p))
-            return in;
-        out.reserve(in.size());
+            return in.size() > limit ? in.first(limit) : in;
+        out.reserve(qMin(in.size(), limit));
         // Each replacement must consume text that was there before; the bound only
         // guards against values built to recreate the placeholder across their edges.
         qsizetype budget = in.size() + 64;
@@ -34,8 +37,13 @@ public:
                 ++removed;
             replace(at, removed, value);
             --budget;
+            // What lies beyond the limit is never kept, so nothing there matters.
+            if (out.size() > limit) {
+                out.truncate(limit);
+                return out;
+            }
         }
-        out.append(QStringView(in).sliced(pos));
+        out.append(QStringView(in).sliced(pos, qMin(in.size() - pos, qMax<qsizetype>(0, limit - out.size()))));
         return out;
     }
 
@@ -98,15 +106,17 @@ private:
     const QString &in;
     const QString &p;
     const qsizetype len;
+    const qsizetype limit;
     QString out;
     qsizetype pos = 0;                   // start of the rest of the input
     qsizetype from = 0;                  // where the next search starts
     qsizetype keptFrom = -1, keptTo = -1; // the last inserted value
 };
 
-void replaceEach(QString &text, const QString &placeholder, const QString &value, bool valueCountsEmpty)
+void replaceEach(QString &text, const QString &placeholder, const QString &value, bool valueCountsEmpty,
+                 qsizetype maxLength)
 {
-    text = PlaceholderPass(text, placeholder).run(value, valueCountsEmpty);
+    text = PlaceholderPass(text, placeholder, maxLength).run(value, valueCountsEmpty);
 }
 
 } // namespace
@@ -120,9 +130,10 @@ QString seatForTicket(const QStringList &seatLines, bool useSeatList, int32_t ti
 }
 
 QString GetRepStr(const QString &text, const PlaceholderInputs &in, int32_t ticketNumber,
-                  const QStringList &seatLines)
+                  const QStringList &seatLines, qsizetype maxLength)
 {
-    QString out = text;
+    maxLength = qMax<qsizetype>(0, maxLength);
+    QString out = text.size() > maxLength ? text.first(maxLength) : text;
     if (!out.contains(QLatin1Char('[')) && !out.contains(QLatin1Char('<')))
         return out;
     for (int field = 1; field <= EventFieldCount; ++field) {
@@ -133,15 +144,15 @@ QString GetRepStr(const QString &text, const PlaceholderInputs &in, int32_t tick
         // The label is withheld for an empty value, but its space stays unless
         // the label itself is empty.
         replaceEach(out, QLatin1Char('<') + name + QLatin1Char('>'), value.isEmpty() ? QString() : label,
-                    label.isEmpty());
+                    label.isEmpty(), maxLength);
 
         const QString shown =
             field == FieldSitzplatz ? seatForTicket(seatLines, in.useSeatList, ticketNumber, value) : value;
-        replaceEach(out, QLatin1Char('[') + name + QLatin1Char(']'), shown, shown.isEmpty());
+        replaceEach(out, QLatin1Char('[') + name + QLatin1Char(']'), shown, shown.isEmpty(), maxLength);
     }
     QString number = QString::number(ticketNumber);
     if (!in.ticketLabel.isEmpty())
         number = in.ticketLabel + QLatin1Char(' ') + number;
-    replaceEach(out, QStringLiteral("[Kartennummer]"), number, false);
+    replaceEach(out, QStringLiteral("[Kartennummer]"), number, false, maxLength);
     return out;
 }

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <array>
 #include <cstdint>
+#include <limits>
 
 // What the main window's controls supply to the substitution. The main window
 // (or the batch tool) fills it; the card renderer reads it on every draw.
@@ -35,6 +36,10 @@ QString seatForTicket(const QStringList &seatLines, bool useSeatList, int32_t ti
 // A copy of text with every placeholder replaced, field 1 to 12 (label form,
 // then value form), then "[Kartennummer]". An inserted value that contains its
 // own placeholder is not searched again, so the substitution always ends. Time
-// and memory grow linearly with the text and the values inserted.
+// and memory grow linearly with the text and the values inserted. With a
+// maxLength, the text is cut to it, and a step stops once its text grows beyond
+// it and keeps its first maxLength characters, so time and memory stay bounded
+// whatever the values hold; a text that stays within maxLength throughout comes
+// out as without it.
 QString GetRepStr(const QString &text, const PlaceholderInputs &inputs, int32_t ticketNumber,
-                  const QStringList &seatLines);
+                  const QStringList &seatLines, qsizetype maxLength = std::numeric_limits<qsizetype>::max());

@@ -1,6 +1,7 @@
 // options.dat: the four doubles, their ranges and damaged files.
 #include "core/programfolder.h"
 #include "printing/calibration.h"
+#include "tests/support/failingsave.h"
 #include "tests/support/testsupport.h"
 
 #include <QtEndian>
@@ -67,4 +68,19 @@ TEST(CalibrationFile, UnwritableFolderIsReportedAndKeepsTheOldFile)
     EXPECT_TRUE(prompts.last().text.contains(QStringLiteral("options.dat")));
     setProgramFolder(folder.path());
     EXPECT_EQ(readCalibration(), (Calibration{1, 1, 100, 100}));
+}
+
+TEST(CalibrationFile, FailedWritesAreReportedAndKeepTheOldFile)
+{
+    for (const SaveFailure failure : AllSaveFailures) {
+        TestFolder folder;
+        ScriptedPrompts prompts;
+        prompts.answer(MsgOk);
+        setProgramFolder(folder.path());
+        FailingSave failing(failure, folder.file(QStringLiteral("options.dat")));
+        EXPECT_FALSE(writeCalibration(Calibration{2, 2, 99, 99})) << saveFailureName(failure);
+        ASSERT_EQ(prompts.seen().size(), 1u) << saveFailureName(failure);
+        EXPECT_TRUE(prompts.last().text.contains(QStringLiteral("options.dat"))) << saveFailureName(failure);
+        EXPECT_TRUE(failing.previousIntact()) << saveFailureName(failure);
+    }
 }

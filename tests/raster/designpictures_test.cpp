@@ -80,29 +80,42 @@ TEST(OpenedDesign, GetsItsPicturesBackTurnedByTheirRotation)
     EXPECT_EQ(DibHeight(missing.Dib), 320);
 }
 
-TEST(OpenedDesign, OneFileIsDecodedOnceAndPicturesShareOneBudget)
+TEST(OpenedDesign, OneFileIsDecodedOnceSharedAndWithinOneBudget)
 {
     TestFolder folder;
     writeCornerPicture(folder.file("bild.bmp"));
     ScriptedPrompts prompts;
-    // A 3 x 2 picture of 24 bits takes 24 bytes (rows of 12). The decoded file
-    // and a copy turning (twice while it turns) fit in 72 bytes, then one more
-    // copy, not a third.
+    // A 3 x 2 picture of 24 bits takes 24 bytes (rows of 12): the decoded file,
+    // a quarter-turned and a half-turned one fill the 72 bytes, however many
+    // records name them; a third turn does not fit.
     DesignPictures pictures(QString(), 72);
-    DibImage a{}, b{}, c{};
-    EXPECT_TRUE(pictures.load(a, "bild.bmp", 1));
-    EXPECT_TRUE(pictures.load(b, "bild.bmp"));
-    ASSERT_NE(a.Bits, b.Bits); // copies of their own: releasing one keeps the other
-    EXPECT_EQ(getpixel(a, 1, 0), Red);
-    EXPECT_EQ(getpixel(b, 0, 0), Red);
-    EXPECT_NE(getpixel(b, 1, 0), Red);
+    DibImage upright1{}, upright2{}, right1{}, right2{}, half{}, left{};
+    EXPECT_TRUE(pictures.load(upright1, "bild.bmp"));
+    EXPECT_TRUE(pictures.load(right1, "bild.bmp", 1));
+    EXPECT_TRUE(pictures.load(upright2, "bild.bmp"));
+    EXPECT_TRUE(pictures.load(right2, "bild.bmp", 1));
+    EXPECT_TRUE(pictures.load(half, "bild.bmp", 2));
     EXPECT_TRUE(prompts.seen().empty());
+    EXPECT_EQ(upright1.Bits, upright2.Bits);
+    EXPECT_EQ(right1.Bits, right2.Bits);
+    EXPECT_NE(upright1.Bits, right1.Bits);
+    EXPECT_EQ(getpixel(upright2, 0, 0), Red);
+    EXPECT_EQ(getpixel(right2, 1, 0), Red);
+    EXPECT_EQ(getpixel(half, 2, 1), Red);
 
     prompts.answer(MsgOk);
-    EXPECT_FALSE(pictures.load(c, "bild.bmp"));
+    EXPECT_FALSE(pictures.load(left, "bild.bmp", 3));
     EXPECT_EQ(prompts.last().text, QStringLiteral("Konnte Bild (bild.bmp) nicht Laden."));
-    EXPECT_EQ(DibWidth(c), 320);
-    EXPECT_EQ(getpixel(c, 0, 0), 0xFFFFFF);
-    for (DibImage *dib : {&a, &b, &c})
+    EXPECT_EQ(DibWidth(left), 200);   // the blank picture, turned
+    EXPECT_EQ(getpixel(left, 0, 0), 0xFFFFFF);
+
+    // Every record holds its picture on its own: releasing one, or the loader,
+    // keeps the others.
+    deldib(upright1);
+    deldib(right1);
+    EXPECT_EQ(getpixel(upright2, 0, 0), Red);
+    EXPECT_EQ(getpixel(right2, 1, 0), Red);
+    EXPECT_EQ(dibShareCount(upright2), 1);   // the record, besides the loader
+    for (DibImage *dib : {&upright2, &right2, &half, &left})
         deldib(*dib);
 }

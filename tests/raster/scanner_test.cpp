@@ -2,6 +2,7 @@
 #include "imaging/imagingnotifier.h"
 #include "render/raster.h"
 #include "tests/raster/rasterfixtures.h"
+#include "tests/support/sanetestbackend.h"
 #include "tests/support/testsupport.h"
 
 #include <QSignalSpy>
@@ -12,22 +13,12 @@
 
 namespace {
 
-// A private SANE configuration whose only backend is "test" (no hardware,
-// the system configuration stays untouched), with a colour test pattern.
-// SANE reads SANE_CONFIG_DIR once per process, so every test shares one
-// folder and rewrites the files in it.
+// SANE's test backend with two devices and a colour test pattern.
 class SaneTestBackend {
 public:
     explicit SaneTestBackend(bool withTestBackend = true)
     {
-        static QTemporaryDir dir;
-        static const bool pointed = [] {
-            qputenv("SANE_CONFIG_DIR", dir.path().toLocal8Bit());
-            return true;
-        }();
-        Q_UNUSED(pointed);
-        writeFileBytes(dir.filePath("dll.conf"), withTestBackend ? "test\n" : "");
-        writeFileBytes(dir.filePath("test.conf"), "number_of_devices 2\n"
+        configureSaneTestBackend(withTestBackend, "number_of_devices 2\n"
                                                   "test-picture \"Color pattern\"\n"
                                                   "resolution 50.0\n");
     }

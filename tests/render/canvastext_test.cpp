@@ -63,6 +63,17 @@ TEST(CanvasText, WordsWrapAtBlanksAndLongWordsStandAlone)
               (QStringList{QStringLiteral("A&B"), QStringLiteral("C")}));
 }
 
+TEST(CanvasText, OnlyTheLinesAskedForAreLaidOut)
+{
+    const QFontMetrics fm(toQFont(sans(20)));
+    const int width = fm.horizontalAdvance(QStringLiteral("eins zwei"));
+    const QString text = QStringLiteral("eins zwei drei vier\rfünf\r\rsechs");
+    const QStringList all = breakTextLines(text, fm, width);
+    ASSERT_EQ(all, (QStringList{"eins zwei", "drei vier", QStringLiteral("fünf"), {}, "sechs"}));
+    for (qsizetype maxLines = 0; maxLines <= all.size(); ++maxLines)
+        EXPECT_EQ(breakTextLines(text, fm, width, maxLines), all.first(maxLines)) << maxLines;
+}
+
 TEST(CanvasText, LongTextInANarrowBoxIsLaidOutInLinearTime)
 {
     // 96000 characters of a damaged or pasted text: every line is measured on

@@ -175,6 +175,19 @@ TEST(CardTexts, SubstitutionOnlyWithACurrentEvent)
     EXPECT_EQ(s.record().ofKind(CanvasCall::DrawText)[0].text, QStringLiteral("Halle Nr. 2 A2"));
 }
 
+TEST(CardTexts, AHugeTextIsDrawnWithItsFirst65536Characters)
+{
+    TextScene s;
+    s.inputs.placeholders.eventCurrent = true;
+    s.inputs.placeholders.values[2] = QString(100000, QLatin1Char('x'));
+    s.text("[Ort]", 0, 0, 100, 20).Text = QByteArray("[Ort]").repeated(2000);
+    s.text("", 0, 30, 100, 20).Text = QByteArray(70000, 'y');
+    const auto texts = s.record().ofKind(CanvasCall::DrawText);
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[0].text, QString(65536, QLatin1Char('x')));
+    EXPECT_EQ(texts[1].text, QString(65536, QLatin1Char('y')));
+}
+
 TEST(CardTexts, TicketIsClippedToTheCardForTheWholeCall)
 {
     TextScene s;

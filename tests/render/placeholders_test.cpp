@@ -194,3 +194,25 @@ TEST(Placeholders, ManyPlaceholdersWithLongValuesTakeLinearTime)
     ASSERT_EQ(out.size(), 20000 * (1000 + 6 + 1));
     EXPECT_EQ(out.first(1008), in.values[Ort] + QStringLiteral("Preis:|") + QLatin1Char('o'));
 }
+
+TEST(Placeholders, ALimitCutsTheTextWithoutBuildingWhatLiesBeyond)
+{
+    PlaceholderInputs in = event();
+    const QString text = QStringLiteral("<Ort> [Ort], [Kartennummer]");
+    const QString full = GetRepStr(text, in, 7, {});
+    ASSERT_EQ(full, QStringLiteral("Ort: Stadthalle, Nr. 7"));
+    // A text that stays within the limit throughout comes out whole; a lower
+    // limit cuts the text before and after each step.
+    // The longest step's text is "Ort: Stadthalle, [Kartennummer]", 31 characters.
+    EXPECT_EQ(GetRepStr(text, in, 7, {}, 31), full);
+    EXPECT_EQ(GetRepStr(text, in, 7, {}, 30), QStringLiteral("Ort: Stadthalle, [Kartennummer"));
+    EXPECT_EQ(GetRepStr(text, in, 7, {}, 5), QStringLiteral("Ort:"));   // "<Ort>" only
+    EXPECT_EQ(GetRepStr(QStringLiteral("[Ort][Ort]"), in, 7, {}, 12), QStringLiteral("StadthalleSt"));
+    EXPECT_EQ(GetRepStr(text, in, 7, {}, 0), QString());
+
+    // 2000 places of 100 000 characters would be 200 million characters.
+    in.values[Ort] = QString(100000, QLatin1Char('x'));
+    const QString cut = GetRepStr(QStringLiteral("[Ort]").repeated(2000), in, 1, {}, 65536);
+    EXPECT_EQ(cut, QString(65536, QLatin1Char('x')));
+    EXPECT_LT(cut.capacity(), 2 * 65536 + 100000);
+}

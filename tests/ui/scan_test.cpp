@@ -1,10 +1,10 @@
+#include "tests/support/sanetestbackend.h"
 #include "tests/support/testsupport.h"
 #include "ui/Sdimain.h"
 
 #include <QAction>
 #include <QImage>
 #include <QProgressBar>
-#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -12,10 +12,7 @@
 // progress, then the finished picture is saved where the user says.
 TEST(MainWindowScan, ScannedPictureIsSavedWithTheScanExtension)
 {
-    static QTemporaryDir saneConfig;
-    qputenv("SANE_CONFIG_DIR", saneConfig.path().toLocal8Bit());
-    writeFileBytes(saneConfig.filePath("dll.conf"), "test\n");
-    writeFileBytes(saneConfig.filePath("test.conf"), "test-picture \"Color pattern\"\nresolution 25.0\n");
+    configureSaneTestBackend(true, "test-picture \"Color pattern\"\nresolution 25.0\n");
 
     TestFolder folder;
     ScriptedPrompts prompts;

@@ -1,6 +1,7 @@
 // The page "Einstellungen/Sitzplätze" driven through the real main window: the
 // seat list generator, seat list files, placeholder inputs and kept settings.
 #include "render/placeholders.h"
+#include "tests/support/failingsave.h"
 #include "tests/support/testsupport.h"
 #include "ui/EventsPage.h"
 #include "ui/Sdimain.h"
@@ -118,6 +119,24 @@ TEST(SettingsPageWindow, SeatListFilesLoadAndSave)
     EXPECT_EQ(prompts.last().icon, MsgIcon::Error);
     EXPECT_EQ(w.lines(), loaded);
     EXPECT_EQ(prompts.pending(), 0u);
+}
+
+TEST(SettingsPageWindow, AFailedSeatListSaveIsReportedAndKeepsTheOldFile)
+{
+    SettingsWindow w;
+    for (const SaveFailure failure : AllSaveFailures) {
+        TestFolder folder;
+        ScriptedPrompts prompts;
+        const QString path = folder.file(QStringLiteral("plätze.txt"));
+        FailingSave failing(failure, path);
+        prompts.chooseFile(path).answer(MsgOk);
+        w.page->BitBtnXP2->click();
+        EXPECT_EQ(prompts.last().icon, MsgIcon::Error) << saveFailureName(failure);
+        EXPECT_EQ(prompts.last().text, QStringLiteral("Die Datei \"%1\" kann nicht erstellt werden.").arg(path))
+            << saveFailureName(failure);
+        EXPECT_TRUE(failing.previousIntact()) << saveFailureName(failure);
+        EXPECT_EQ(prompts.pending(), 0u);
+    }
 }
 
 TEST(SettingsPageWindow, PlaceholderInputsComeFromThePage)
