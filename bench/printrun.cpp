@@ -7,6 +7,7 @@
 #include "printing/printjob.h"
 #include "render/cardrenderer.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -96,8 +97,9 @@ int main(int argc, char **argv)
 {
     prepareHeadlessBenchmark();
     QGuiApplication app(argc, argv);
+    // An argument names a folder that keeps the PDF of the last run, to look at.
     QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("run.pdf"));
+    const QString file = QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : dir.path()).filePath(QStringLiteral("run.pdf"));
 
     // The large run first, so that the peak memory is its own.
     const Run large = median(1, 10000, false, file);
