@@ -12,6 +12,7 @@
 #include "core/document.h"
 #include "core/eventfields.h"
 #include "events/eventdatabase.h"
+#include "tests/imaging/imagingfixtures.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -29,9 +30,6 @@
 
 namespace {
 
-QByteArray le16(int v) { return QByteArray(1, char(v & 0xFF)) + char((v >> 8) & 0xFF); }
-QByteArray le32(int v) { return le16(v & 0xFFFF) + le16((v >> 16) & 0xFFFF); }
-
 void writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
@@ -39,25 +37,6 @@ void writeFile(const QString &path, const QByteArray &bytes)
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         std::exit(2);
     }
-}
-
-// 30000 × 30000 screen, one 1 × 1 frame at its corner.
-QByteArray hugeScreenGif()
-{
-    return "GIF89a" + le16(30000) + le16(30000) + QByteArray::fromHex("800000" "000000ffffff") + ","
-        + le16(0) + le16(0) + le16(1) + le16(1) + '\0' + QByteArray::fromHex("02024401" "00") + ";";
-}
-
-// An 8-bit RLE bitmap with a grey palette; rows are the RLE data given.
-QByteArray rle8Bitmap(int width, int height, const QByteArray &data)
-{
-    QByteArray palette;
-    for (int i = 0; i < 256; ++i)
-        palette += QByteArray(3, char(i)) + '\0';
-    const int offset = 14 + 40 + palette.size();
-    return "BM" + le32(offset + data.size()) + le32(0) + le32(offset) + le32(40) + le32(width) + le32(height)
-        + le16(1) + le16(8) + le32(1) + le32(data.size()) + le32(2835) + le32(2835) + le32(256) + le32(0)
-        + palette + data;
 }
 
 // A real 16000 × 16000 picture (256 MB decoded) in 2 MB of runs.
@@ -72,7 +51,7 @@ QByteArray largeRle8Bitmap()
     data.reserve(row.size() * side + 2);
     for (int y = 0; y < side; ++y)
         data += row;
-    return rle8Bitmap(side, side, data + QByteArray::fromHex("0001"));
+    return bmpFile(side, side, 8, 1, data + QByteArray::fromHex("0001"));
 }
 
 QByteArray designWithPictures(int records, const QByteArray &pictureName)
@@ -187,8 +166,8 @@ int main(int argc, char **argv)
     QTemporaryDir dir;
     const auto path = [&](const char *name) { return dir.filePath(QString::fromLatin1(name)); };
 
-    writeFile(path("screen.gif"), hugeScreenGif());
-    writeFile(path("endonly.bmp"), rle8Bitmap(30000, 17000, QByteArray::fromHex("0001")));
+    writeFile(path("screen.gif"), onePixelGif(30000, 30000, 0, 0));
+    writeFile(path("endonly.bmp"), bmpFile(30000, 17000, 8, 1, QByteArray::fromHex("0001")));
     writeFile(path("large.bmp"), largeRle8Bitmap());
     writeFile(path("hostile8.etr"), designWithPictures(8, "endonly.bmp"));
     writeFile(path("large8.etr"), designWithPictures(8, "large.bmp"));

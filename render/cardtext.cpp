@@ -48,7 +48,7 @@ void drawTextElement(CardPass &pass, const Tobs &e)
     const double dys = pass.scale * (e.EffectDY * 2000.0 / doc.MmPerInchY);
     const int32_t u = std::clamp(truncToInt32(4000.0 / doc.MmPerInchX * pass.scale), 1, MaxOutlineStep);
 
-    QString text = fromCp1252(QByteArrayView(e.Text).first(qMin<qsizetype>(e.Text.size(), MaxDrawnTextLength)));
+    QString text = fromCp1252(e.Text.left(MaxDrawnTextLength));
     const bool rotated = isRotated(e);
     if (rotated)
         text.replace(QLatin1Char('\r'), QLatin1Char(' '));

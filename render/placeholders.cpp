@@ -23,7 +23,7 @@ public:
     QString run(const QString &value, bool valueCountsEmpty)
     {
         if (!in.contains(p))
-            return in.size() > limit ? in.first(limit) : in;
+            return in.left(limit);
         out.reserve(qMin(in.size(), limit));
         // Each replacement must consume text that was there before; the bound only
         // guards against values built to recreate the placeholder across their edges.
@@ -133,7 +133,7 @@ QString GetRepStr(const QString &text, const PlaceholderInputs &in, int32_t tick
                   const QStringList &seatLines, qsizetype maxLength)
 {
     maxLength = qMax<qsizetype>(0, maxLength);
-    QString out = text.size() > maxLength ? text.first(maxLength) : text;
+    QString out = text.left(maxLength);
     if (!out.contains(QLatin1Char('[')) && !out.contains(QLatin1Char('<')))
         return out;
     for (int field = 1; field <= EventFieldCount; ++field) {

@@ -11,33 +11,6 @@
 
 namespace {
 
-QByteArray le16(int v)
-{
-    QByteArray b(2, '\0');
-    qToLittleEndian<uint16_t>(uint16_t(v), b.data());
-    return b;
-}
-
-QByteArray le32(int64_t v)
-{
-    QByteArray b(4, '\0');
-    qToLittleEndian<uint32_t>(uint32_t(v), b.data());
-    return b;
-}
-
-// A BMP file with a 16-entry grey colour table (index i = grey 17 × i) and the given pixel data.
-QByteArray bmpFile(int width, int height, int bits, int compression, const QByteArray &data)
-{
-    const int colours = bits <= 8 ? 1 << bits : 0;
-    QByteArray table;
-    for (int i = 0; i < colours; ++i)
-        table += QByteArray(3, char(i * 17 % 256)) + '\0';
-    const int offset = 14 + 40 + int(table.size());
-    return "BM" + le32(offset + data.size()) + le32(0) + le32(offset) + le32(40) + le32(width) + le32(height)
-           + le16(1) + le16(bits) + le32(compression) + le32(data.size()) + le32(0) + le32(0) + le32(0) + le32(0)
-           + table + data;
-}
-
 OwnedDib openBytes(const TestFolder &folder, const QString &name, const QByteArray &bytes)
 {
     folder.write(name, bytes);
@@ -166,12 +139,6 @@ TEST(HostileHeaders, AbsurdSizesAreRefusedWithoutAllocating)
 }
 
 // A GIF with a two-colour table whose one frame is a single pixel of colour 1.
-QByteArray onePixelGif(int screenWidth, int screenHeight, int left, int top)
-{
-    return "GIF89a" + le16(screenWidth) + le16(screenHeight) + QByteArray::fromHex("800000" "000000ffffff") + ","
-           + le16(left) + le16(top) + le16(1) + le16(1) + '\0' + QByteArray::fromHex("02" "024c0100") + ";";
-}
-
 TEST(GifScreen, TheFrameIsPlacedOnAScreenItsFileCouldFill)
 {
     TestFolder folder;

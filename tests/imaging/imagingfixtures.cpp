@@ -4,6 +4,7 @@
 #include <QMap>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QtEndian>
 #include <cstdlib>
 
 DibImage makeGradient(int width, int height)
@@ -203,4 +204,36 @@ bool decodeForeign(const QString &path, RgbPixels &out)
                                ? runTool(debianTool(netpbmReaders.value(suffix)), {path}, &ok)
                                : runTool(debianTool("convert"), {path + "[0]", "-depth", "8", "ppm:-"}, &ok);
     return ok && parsePpm(ppm, out);
+}
+
+QByteArray le16(int v)
+{
+    QByteArray b(2, '\0');
+    qToLittleEndian<uint16_t>(uint16_t(v), b.data());
+    return b;
+}
+
+QByteArray le32(int64_t v)
+{
+    QByteArray b(4, '\0');
+    qToLittleEndian<uint32_t>(uint32_t(v), b.data());
+    return b;
+}
+
+QByteArray bmpFile(int width, int height, int bits, int compression, const QByteArray &data)
+{
+    const int colours = bits <= 8 ? 1 << bits : 0;
+    QByteArray table;
+    for (int i = 0; i < colours; ++i)
+        table += QByteArray(3, char(i * 17 % 256)) + '\0';
+    const int offset = 14 + 40 + int(table.size());
+    return "BM" + le32(offset + data.size()) + le32(0) + le32(offset) + le32(40) + le32(width) + le32(height)
+           + le16(1) + le16(bits) + le32(compression) + le32(data.size()) + le32(0) + le32(0) + le32(0) + le32(0)
+           + table + data;
+}
+
+QByteArray onePixelGif(int screenWidth, int screenHeight, int left, int top)
+{
+    return "GIF89a" + le16(screenWidth) + le16(screenHeight) + QByteArray::fromHex("800000" "000000ffffff") + ","
+           + le16(left) + le16(top) + le16(1) + le16(1) + '\0' + QByteArray::fromHex("02" "024c0100") + ";";
 }

@@ -59,3 +59,12 @@ QString debianTool(const QString &name);
 // packaged ImageMagick turns TGA pictures upside down and ignores the colours
 // of 1-bit PCX files.)
 bool decodeForeign(const QString &path, RgbPixels &out);
+
+// Hand-made file bytes for the readers' hostile cases.
+QByteArray le16(int v);
+QByteArray le32(int64_t v);
+// A BMP file with a grey colour table (index i = grey 17 × i mod 256) for up to
+// 8 bits per pixel, the given compression and pixel data.
+QByteArray bmpFile(int width, int height, int bits, int compression, const QByteArray &data);
+// A GIF whose screenWidth × screenHeight screen holds one white pixel at (left, top).
+QByteArray onePixelGif(int screenWidth, int screenHeight, int left, int top);

@@ -1,7 +1,6 @@
 #include "tests/support/sanetestbackend.h"
 #include "tests/support/testsupport.h"
 
-#include <QDir>
 #include <QTemporaryDir>
 #include <dlfcn.h>
 
